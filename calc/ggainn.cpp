@@ -1,0 +1,17 @@
+#include "calc/ggainn.h"
+
+namespace calc {
+
+rt::Value gain;
+
+void ggainn(const rt::Value& frequency, const rt::Value& diameter)
+{
+    const rt::Value wavelength = rt::Value(std::int16_t{30000}) / frequency;
+    const double diameterCm = rt::dmul(rt::val(diameter.toText()), 2.54);
+    const rt::Value circumference = rt::Value(3.14159) * rt::Value(diameterCm);
+    const rt::Value ratio = circumference / wavelength;
+    const rt::Value square = rt::power(ratio, rt::Value(std::int16_t{2}));
+    gain = square * rt::Value(0.5);
+}
+
+}  // namespace calc

@@ -1,0 +1,44 @@
+// Renders the planner window offscreen after moving its three scroll bars to
+// the given values, and saves it as a PNG. A developer's tool, not installed.
+//
+// Usage: planner-screenshot FREQ DIAM DEPTH OUT.png
+// Example: planner-screenshot 2400 24 30 docs/planner.png
+#include <cstdio>
+#include <cstdlib>
+
+#include <QApplication>
+#include <QScrollBar>
+
+#include "window/planner_window.h"
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 5) {
+        std::fprintf(stderr, "usage: planner-screenshot FREQ DIAM DEPTH OUT.png\n");
+        return 2;
+    }
+    planner::PlannerWindow window;
+    const planner::Ctl bars[] = {planner::Ctl::vsbFreq, planner::Ctl::vsbDiam,
+                                 planner::Ctl::vsbDepth};
+    for (int i = 0; i < 3; ++i) {
+        bool ok = false;
+        const int value = args[i + 1].toInt(&ok);
+        QScrollBar* bar = window.scrollBar(bars[i]);
+        if (!ok || value < bar->minimum() || value > bar->maximum()) {
+            std::fprintf(stderr, "value %s is outside %d to %d\n", qPrintable(args[i + 1]),
+                         bar->minimum(), bar->maximum());
+            return 2;
+        }
+        bar->setValue(value);  // raises the bar's change, as a user's move does
+    }
+    window.show();
+    if (!window.grab().save(args[4])) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(args[4]));
+        return 1;
+    }
+    return 0;
+}

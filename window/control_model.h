@@ -1,0 +1,61 @@
+// What the handlers read and write of the window, without a toolkit: each
+// label's caption and height, each scroll bar's value. The view shows it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "calc/curve.h"
+#include "window/design.h"
+
+namespace planner {
+
+class ControlModel final : public calc::ProfileLabels {
+public:
+    // Every control at its design-time caption, height and value.
+    ControlModel();
+
+    // A caption reads back exactly as set, blanks included.
+    const std::string& caption(Ctl c) const;
+    void setCaption(Ctl c, std::string caption);
+
+    // Array members, index 0 to 20; any other index raises the
+    // subscript-out-of-range error. Example: caption(LabelArray::label7, 21)
+    // raises; caption(LabelArray::label7, 0) is "1" at design time.
+    const std::string& caption(LabelArray a, int index) const;
+    void setCaption(LabelArray a, int index, std::string caption);
+
+    // Heights in single-precision twips, 0 or more; 13.888889 stays
+    // 13.888889. Design time: 15 for every label7 member.
+    float height(LabelArray a, int index) const;
+    void setHeight(LabelArray a, int index, float twips);
+
+    // A scroll bar's value; the view mirrors the widget into it.
+    std::int16_t value(Ctl bar) const;
+    void setValue(Ctl bar, std::int16_t value);
+
+    // The profile as curve draws it: bars are label7, figures label8.
+    void setBarHeight(std::int16_t index, float twips) override;
+    void setBarCaption(std::int16_t index, std::string caption) override;
+    void setFigureCaption(std::int16_t index, std::string caption) override;
+
+    // The rows of designTable() whose caption or height changed since the
+    // last call, each once, in row order.
+    std::vector<int> takeChangedRows();
+
+private:
+    struct State {
+        std::string caption;
+        float height = 0.0f;
+        std::int16_t value = 0;
+        bool changed = false;
+    };
+    State& member(LabelArray a, int index);
+    const State& member(LabelArray a, int index) const;
+
+    std::array<State, loneControls + 2 * arrayMembers> rows_;
+};
+
+}  // namespace planner

@@ -1,0 +1,57 @@
+// The planner's event handlers and its window-level values. Each handler
+// runs a fixed sequence of steps over the control model; figures pass from
+// step to step through the captions, so every later step computes with the
+// figure as shown (the focal length rounded to two places, not unrounded).
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+
+#include "runtime/value.h"
+#include "window/control_model.h"
+
+namespace planner {
+
+enum class Event : std::uint8_t { Load, FreqChange, DiamChange, DepthChange, ExitClick };
+
+class PlannerHandlers {
+public:
+    // unload is what cmdExit_Click calls to close the window.
+    PlannerHandlers(ControlModel& model, std::function<void()> unload);
+
+    // Every figure and the profile; lblFreq keeps its design-time "1200".
+    void Form_Load();
+    // lblFreq, lblGain and the profile; nothing else.
+    void vsbFreq_Change();
+    // Every figure but lblFreq.
+    void vsbDiam_Change();
+    // Depth figures, focal length, F/D and the profile; not the gain.
+    void vsbDepth_Change();
+    void cmdExit_Click();
+
+    // The event boundary: runs the event's handler; a run-time error stops
+    // that handler only. The captions its earlier steps wrote stay, one line
+    // naming the handler and the error goes to err, and false is returned.
+    // Example line: "vsbDepth_Change: Run-time error 11: Division by zero".
+    bool raise(Event e, std::ostream& err);
+
+    // Window-level values; empty until a handler sets them.
+    rt::Value places, freq, diam, depth, flen, fdr;
+
+private:
+    void frequencyText();
+    void diameterText();
+    void diameterMillimetres();
+    void gainStep();
+    void depthText();
+    void depthMillimetres();
+    void focalLength();
+    void focalRatio();
+    enum class Reread : std::uint8_t { Diameter, Ratio, Both };
+    void profile(Reread reread);
+
+    ControlModel& m_;
+    std::function<void()> unload_;
+};
+
+}  // namespace planner

@@ -1,0 +1,42 @@
+// The planner window in Qt: widgets built from the design table at 15 twips
+// per logical pixel, events forwarded to the handlers, and the control
+// model shown after each handler has returned.
+#pragma once
+
+#include <array>
+
+#include <QWidget>
+
+#include "window/control_model.h"
+#include "window/planner_handlers.h"
+
+class QScrollBar;
+
+namespace planner {
+
+class CaptionLabel;
+
+class PlannerWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Builds every control, then raises Form_Load, so the first show already
+    // holds the computed figures and the profile.
+    explicit PlannerWindow(QWidget* parent = nullptr);
+
+    ControlModel& model() { return model_; }
+    QScrollBar* scrollBar(Ctl bar) const;
+    CaptionLabel* label(Ctl c) const;
+    CaptionLabel* label(LabelArray a, int index) const;
+
+private:
+    void build();
+    void connectEvents();
+    void raise(Event e);
+    void showModel();
+
+    ControlModel model_;
+    PlannerHandlers handlers_;
+    std::array<QWidget*, loneControls + 2 * arrayMembers> widgets_{};
+};
+
+}  // namespace planner
