@@ -174,6 +174,14 @@ private slots:
         }
     }
 
+    void controlsByName()
+    {
+        QCOMPARE(ctlNamed("lblFdr"), Ctl::lblFdr);
+        QCOMPARE(ctlNamed("cmdExit"), Ctl::cmdExit);
+        QVERIFY(!ctlNamed("label7"));
+        QVERIFY(!ctlNamed("lblfdr"));
+    }
+
     void modelStartsAtDesignTime()
     {
         ControlModel m;

@@ -1,7 +1,9 @@
 // The planner's whole job through real widget events: the figures shown
 // after start-up and after moving each bar, compared as the texts shown.
+#include <QRandomGenerator>
 #include <QtTest>
 
+#include "window/planner_handlers.h"
 #include "window/planner_window.h"
 #include "window_probe.h"
 
@@ -23,6 +25,36 @@ Captions shown(QWidget* w)
         c[QStringLiteral("label8(%1)").arg(r)] = probe::caption(w, QStringLiteral("label8(%1)").arg(r));
         c[QStringLiteral("bar(%1)").arg(r)] =
             QString::number(w->findChild<QWidget*>(QStringLiteral("label7(%1)").arg(r))->height());
+    }
+    return c;
+}
+
+// What a freshly started window shows once its bars are set to these values.
+Captions freshWindow(int freq, int diam, int depth)
+{
+    using namespace planner;
+    ControlModel m;
+    PlannerHandlers h(m, [] {});
+    h.Form_Load();
+    const std::tuple<Ctl, int, void (PlannerHandlers::*)()> moves[] = {
+        {Ctl::vsbFreq, freq, &PlannerHandlers::vsbFreq_Change},
+        {Ctl::vsbDiam, diam, &PlannerHandlers::vsbDiam_Change},
+        {Ctl::vsbDepth, depth, &PlannerHandlers::vsbDepth_Change}};
+    for (const auto& [bar, value, handler] : moves) {
+        if (m.value(bar) != value) {
+            m.setValue(bar, std::int16_t(value));
+            (h.*handler)();
+        }
+    }
+    Captions c;
+    for (const QString& name : figureNames) {
+        c[name] = QString::fromStdString(m.caption(*ctlNamed(name.toStdString())));
+    }
+    for (int r = 0; r <= 20; ++r) {
+        c[QStringLiteral("label8(%1)").arg(r)] =
+            QString::fromStdString(m.caption(LabelArray::label8, r));
+        c[QStringLiteral("bar(%1)").arg(r)] =
+            QString::number(qRound(m.height(LabelArray::label7, r) / 15.0f));
     }
     return c;
 }
@@ -123,6 +155,37 @@ private slots:
         for (const char* kept : {"lblFreq", "lblGain", "lblDiam", "Label9"})
             QCOMPARE(after[kept], before[kept]);
         QCOMPARE(after["lblDepth"], "3.5");
+    }
+
+    // Whatever the road to three values, the window shows what a fresh one
+    // set to them shows.
+    void historyDoesNotMatter()
+    {
+        QRandomGenerator random(20261206);
+        const char* names[] = {"vsbFreq", "vsbDiam", "vsbDepth"};
+        const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown};
+        for (int event = 0; event < 10000; ++event) {
+            QScrollBar* b = bar(w, names[random.bounded(3)]);
+            if (random.bounded(4) == 0) {
+                const QStyle::SubControl parts[] = {
+                    QStyle::SC_ScrollBarAddLine, QStyle::SC_ScrollBarSubLine,
+                    QStyle::SC_ScrollBarAddPage, QStyle::SC_ScrollBarSubPage};
+                probe::click(b, parts[random.bounded(4)]);
+            } else {
+                b->setFocus();
+                QTest::keyClick(b, keys[random.bounded(4)]);
+            }
+            const int freq = bar(w, "vsbFreq")->value(), diam = bar(w, "vsbDiam")->value();
+            const Captions expected = freshWindow(freq, diam, bar(w, "vsbDepth")->value());
+            const Captions now = shown(w);
+            if (now != expected) {
+                for (auto it = expected.cbegin(); it != expected.cend(); ++it)
+                    QCOMPARE(now[it.key()], it.value());
+            }
+            for (int r = 0; r <= diam / 2; ++r)
+                QCOMPARE(probe::caption(w, QStringLiteral("label7(%1)").arg(r)),
+                         QString::number(r));
+        }
     }
 
     void wheelRaisesTheChange()

@@ -83,4 +83,12 @@ constexpr auto table = makeTable();
 
 const std::array<ControlDesign, loneControls + 2 * arrayMembers>& designTable() { return table; }
 
+std::optional<Ctl> ctlNamed(std::string_view name)
+{
+    for (int i = 0; i < loneControls; ++i)
+        if (table[i].name == name)
+            return Ctl(i);
+    return std::nullopt;
+}
+
 }  // namespace planner

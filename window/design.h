@@ -57,6 +57,10 @@ enum class LabelArray : std::uint8_t { label8, label7 };
 // label7(0..20).
 const std::array<ControlDesign, loneControls + 2 * arrayMembers>& designTable();
 
+// A lone control by its name; none for an unknown name or an array's name.
+// Example: ctlNamed("lblFdr") is Ctl::lblFdr; ctlNamed("label7") is none.
+std::optional<Ctl> ctlNamed(std::string_view name);
+
 // The row of a control in designTable().
 constexpr int row(Ctl c) { return static_cast<int>(c); }
 // The row of an array member; the index must be 0 to 20 (the caller checks).
