@@ -29,7 +29,7 @@ install_missing() {
 
 build() {
     cmake --preset default -DCMAKE_COMPILE_WARNING_AS_ERROR="${CI:+ON}" >/dev/null
-    cmake --build --preset default
+    cmake --build --preset default "$@"
 }
 
 [ $# -eq 1 ] || usage
@@ -42,7 +42,7 @@ run)
         exit 1
     fi
     install_missing
-    build
+    build --target dish-planner
     exec build/dish-planner
     ;;
 test)
