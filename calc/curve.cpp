@@ -25,7 +25,7 @@ std::size_t arrayIndex(const rt::Value& r)
     return static_cast<std::size_t>(i);
 }
 
-}  // namespace
+} // namespace
 
 void curve(const rt::Value& diameter, const rt::Value& ratio, ProfileLabels& labels)
 {
@@ -39,20 +39,19 @@ void curve(const rt::Value& diameter, const rt::Value& ratio, ProfileLabels& lab
     fourD = diameter * rt::Value(std::int16_t{4});
     fourF = fourD * ratio;
 
-    rt::countingLoop(rt::Value(std::int16_t{0}), radius, rt::Value(std::int16_t{1}),
-                     [&](const rt::Value& r) {
-                         const std::size_t i = arrayIndex(r);
-                         rsq[i] = rt::power(r, rt::Value(std::int16_t{2}));
-                         rdepth[i] = rsq[i] / fourF;
-                         scratch = rdepth[i];
-                         decplaces(scratch, places);
-                         rrounded[i] = rounded;
-                         const std::int16_t member = rt::toInt16(r);
-                         labels.setBarHeight(member,
-                                             rt::toSingle(rdepth[i] * rt::Value(std::int16_t{1000})));
-                         labels.setBarCaption(member, r.toText());
-                         labels.setFigureCaption(member, rrounded[i].toText());
-                     });
+    rt::countingLoop(
+        rt::Value(std::int16_t{0}), radius, rt::Value(std::int16_t{1}), [&](const rt::Value& r) {
+            const std::size_t i = arrayIndex(r);
+            rsq[i] = rt::power(r, rt::Value(std::int16_t{2}));
+            rdepth[i] = rsq[i] / fourF;
+            scratch = rdepth[i];
+            decplaces(scratch, places);
+            rrounded[i] = rounded;
+            const std::int16_t member = rt::toInt16(r);
+            labels.setBarHeight(member, rt::toSingle(rdepth[i] * rt::Value(std::int16_t{1000})));
+            labels.setBarCaption(member, r.toText());
+            labels.setFigureCaption(member, rrounded[i].toText());
+        });
 }
 
-}  // namespace calc
+} // namespace calc

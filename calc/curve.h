@@ -24,13 +24,13 @@ public:
 // The module's values. Only curve writes them; they keep what the latest
 // call left. The arrays hold 51 entries (radius 0 to 50) and are never
 // cleared: entries above the latest radius keep older values.
-extern rt::Value radius;  // diameter / 2, the end of the profile loop
-extern rt::Value fourD;   // diameter * 4
-extern rt::Value fourF;   // fourD * F/D ratio: four times the focal length
-extern std::array<rt::Value, 51> rsq;       // r^2
-extern std::array<rt::Value, 51> rdepth;    // rsq(r) / fourF, inches
-extern std::array<rt::Value, 51> rrounded;  // rdepth(r) rounded to 2 places
-extern rt::Value scratch;                   // the copy handed to decplaces
+extern rt::Value radius;                   // diameter / 2, the end of the profile loop
+extern rt::Value fourD;                    // diameter * 4
+extern rt::Value fourF;                    // fourD * F/D ratio: four times the focal length
+extern std::array<rt::Value, 51> rsq;      // r^2
+extern std::array<rt::Value, 51> rdepth;   // rsq(r) / fourF, inches
+extern std::array<rt::Value, 51> rrounded; // rdepth(r) rounded to 2 places
+extern rt::Value scratch;                  // the copy handed to decplaces
 
 // Clears all 21 bars (height 0) and figures (""), then for r = 0, 1, ...
 // while r <= diameter / 2 draws bar r at rdepth(r) * 1000 twips (single
@@ -44,4 +44,4 @@ extern rt::Value scratch;                   // the copy handed to decplaces
 // or more raises the subscript error at r = 21 after members 0 to 20.
 void curve(const rt::Value& diameter, const rt::Value& ratio, ProfileLabels& labels);
 
-}  // namespace calc
+} // namespace calc

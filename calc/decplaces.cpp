@@ -13,4 +13,4 @@ void decplaces(const rt::Value& x, const rt::Value& n)
     rounded = t / p;
 }
 
-}  // namespace calc
+} // namespace calc

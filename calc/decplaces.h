@@ -17,4 +17,4 @@ extern rt::Value rounded;
 // An overflow of x * 10^n raises and leaves rounded as it was.
 void decplaces(const rt::Value& x, const rt::Value& n);
 
-}  // namespace calc
+} // namespace calc

@@ -14,4 +14,4 @@ void ggainn(const rt::Value& frequency, const rt::Value& diameter)
     gain = square * rt::Value(0.5);
 }
 
-}  // namespace calc
+} // namespace calc

@@ -18,4 +18,4 @@ extern rt::Value gain;
 // number a type mismatch; either leaves gain as it was.
 void ggainn(const rt::Value& frequency, const rt::Value& diameter);
 
-}  // namespace calc
+} // namespace calc

@@ -26,4 +26,4 @@ void countingLoop(const Value& start, const Value& end, const Value& step, Body 
     }
 }
 
-}  // namespace rt
+} // namespace rt

@@ -28,4 +28,4 @@ RuntimeError::RuntimeError(ErrorCode code)
 {
 }
 
-}  // namespace rt
+} // namespace rt

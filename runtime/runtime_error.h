@@ -29,4 +29,4 @@ private:
 // The error's name alone, e.g. "Type mismatch".
 const char* errorName(ErrorCode code);
 
-}  // namespace rt
+} // namespace rt

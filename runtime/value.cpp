@@ -10,8 +10,14 @@ namespace rt {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isValBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool isValBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 // A number as read from a text, not yet converted: the mantissa as
 // "[-]digits[.digits]" with the blanks left out, and the decimal exponent.
@@ -19,13 +25,12 @@ struct Scanned {
     std::string mantissa;
     long exponent = 0;
     bool hasDigits = false;
-    std::size_t end = 0;  // one past the last character that belongs to it
+    std::size_t end = 0; // one past the last character that belongs to it
 };
 
 // Reads the longest leading number from text, skipping the characters for
 // which skip() is true wherever they stand.
-template <typename Skip>
-Scanned scanNumber(std::string_view text, Skip skip)
+template <typename Skip> Scanned scanNumber(std::string_view text, Skip skip)
 {
     Scanned s;
     std::size_t i = 0;
@@ -107,7 +112,7 @@ double convert(const Scanned& s, OnHuge onHuge)
             throw RuntimeError(ErrorCode::Overflow);
         result = std::numeric_limits<double>::infinity();
     } else if (ec != std::errc{}) {
-        result = 0.0;  // below the smallest double
+        result = 0.0; // below the smallest double
     }
     return negative ? -result : result;
 }
@@ -121,7 +126,7 @@ double checked(double result)
     return result;
 }
 
-}  // namespace
+} // namespace
 
 std::string intToText(std::int32_t i)
 {
@@ -137,14 +142,16 @@ std::string doubleToText(double d)
         return "0";
     std::array<char, 32> buf{};
     const auto end =
-        std::to_chars(buf.data(), buf.data() + buf.size(), d, std::chars_format::general, 15)
-            .ptr;
+        std::to_chars(buf.data(), buf.data() + buf.size(), d, std::chars_format::general, 15).ptr;
     std::string text(buf.data(), end);
     std::replace(text.begin(), text.end(), 'e', 'E');
     return text;
 }
 
-double val(std::string_view text) { return convert(scanNumber(text, isValBlank), OnHuge::Infinity); }
+double val(std::string_view text)
+{
+    return convert(scanNumber(text, isValBlank), OnHuge::Infinity);
+}
 
 double strictToDouble(std::string_view text)
 {
@@ -158,7 +165,10 @@ double strictToDouble(std::string_view text)
     return convert(s, OnHuge::Raise);
 }
 
-double dmul(double a, double b) { return checked(a * b); }
+double dmul(double a, double b)
+{
+    return checked(a * b);
+}
 
 double ddiv(double a, double b)
 {
@@ -196,15 +206,27 @@ std::string Value::toText() const
     return {};
 }
 
-Value operator+(const Value& a, const Value& b) { return checked(a.toDouble() + b.toDouble()); }
-Value operator*(const Value& a, const Value& b) { return dmul(a.toDouble(), b.toDouble()); }
-Value operator/(const Value& a, const Value& b) { return ddiv(a.toDouble(), b.toDouble()); }
+Value operator+(const Value& a, const Value& b)
+{
+    return checked(a.toDouble() + b.toDouble());
+}
+Value operator*(const Value& a, const Value& b)
+{
+    return dmul(a.toDouble(), b.toDouble());
+}
+Value operator/(const Value& a, const Value& b)
+{
+    return ddiv(a.toDouble(), b.toDouble());
+}
 Value power(const Value& base, const Value& exponent)
 {
     return dpow(base.toDouble(), exponent.toDouble());
 }
 
-Value Int(const Value& v) { return std::floor(v.toDouble()); }
+Value Int(const Value& v)
+{
+    return std::floor(v.toDouble());
+}
 
 std::int32_t toInt32(const Value& v)
 {
@@ -213,7 +235,7 @@ std::int32_t toInt32(const Value& v)
         throw RuntimeError(ErrorCode::Overflow);
     // Ties to even, by hand so that it does not hang on the FPU rounding mode.
     double whole = std::floor(x);
-    const double fraction = x - whole;  // exact for every double
+    const double fraction = x - whole; // exact for every double
     if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0))
         whole += 1.0;
     if (whole < std::numeric_limits<std::int32_t>::min() ||
@@ -240,4 +262,4 @@ float toSingle(const Value& v)
     return f;
 }
 
-}  // namespace rt
+} // namespace rt

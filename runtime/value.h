@@ -104,4 +104,4 @@ std::int16_t toInt16(const Value& v);
 // Example: toSingle(Value(13.888888888888889)) == 13.888889f.
 float toSingle(const Value& v);
 
-}  // namespace rt
+} // namespace rt

@@ -16,8 +16,7 @@ namespace {
 
 const Value two(std::int16_t{2});
 
-template <typename F>
-ErrorCode errorOf(F f)
+template <typename F> ErrorCode errorOf(F f)
 {
     try {
         f();
@@ -35,9 +34,12 @@ QString barCaption(const planner::ControlModel& m, int r)
 {
     return QString::fromStdString(m.caption(LabelArray::label7, r));
 }
-float bar(const planner::ControlModel& m, int r) { return m.height(LabelArray::label7, r); }
+float bar(const planner::ControlModel& m, int r)
+{
+    return m.height(LabelArray::label7, r);
+}
 
-}  // namespace
+} // namespace
 
 class TestCalc : public QObject {
     Q_OBJECT
@@ -84,7 +86,7 @@ private slots:
     {
         QTest::addColumn<QString>("frequency");
         QTest::addColumn<double>("diameter");
-        QTest::addColumn<double>("gainFrom");  // the gain's first digits
+        QTest::addColumn<double>("gainFrom"); // the gain's first digits
         QTest::addColumn<double>("whole");
         QTest::newRow("1200, 10") << "1200" << 10.0 << 5.09397 << 5.0;
         QTest::newRow("1200, 40") << "1200" << 40.0 << 81.50352 << 81.0;
@@ -137,8 +139,8 @@ private slots:
         QCOMPARE(calc::fourF, Value(72.0));
         const QStringList figures = {"0",    "0.01", "0.06", "0.13", "0.22", "0.35", "0.5",
                                      "0.68", "0.89", "1.13", "1.39", "1.68", "2"};
-        const float heights[] = {0.0f,       13.888889f, 55.555557f, 125.0f,     222.22223f,
-                                 347.22223f, 500.0f,     680.55554f, 888.8889f,  1125.0f,
+        const float heights[] = {0.0f,       13.888889f, 55.555557f, 125.0f,    222.22223f,
+                                 347.22223f, 500.0f,     680.55554f, 888.8889f, 1125.0f,
                                  1388.8889f, 1680.5555f, 2000.0f};
         for (int r = 0; r <= 12; ++r) {
             QCOMPARE(figure(m, r), figures[r]);
@@ -159,7 +161,8 @@ private slots:
         QTest::addColumn<QString>("figure");
         QTest::addColumn<float>("height");
         QTest::addColumn<int>("lastDrawn");
-        QTest::newRow("11 in: rim at 5.5 has no bar") << 11.0 << 0.5 << 5 << "1.14" << 1136.3636f << 5;
+        QTest::newRow("11 in: rim at 5.5 has no bar")
+            << 11.0 << 0.5 << 5 << "1.14" << 1136.3636f << 5;
         QTest::newRow("40 in at 0.25: rim") << 40.0 << 0.25 << 20 << "10" << 10000.0f << 20;
         QTest::newRow("40 in at 0.25: 169/40") << 40.0 << 0.25 << 13 << "4.22" << 4225.0f << 20;
         QTest::newRow("40 in at 0.25: 49/40") << 40.0 << 0.25 << 7 << "1.23" << 1225.0f << 20;
@@ -191,10 +194,10 @@ private slots:
         for (int r = 6; r <= 20; ++r) {
             QCOMPARE(bar(m, r), 0.0f);
             QCOMPARE(figure(m, r), "");
-            QCOMPARE(barCaption(m, r), QString::number(r));  // left from the 40-inch call
+            QCOMPARE(barCaption(m, r), QString::number(r)); // left from the 40-inch call
         }
         QCOMPARE(figure(m, 5), "1.25");
-        QCOMPARE(calc::rdepth[20], Value(10.0));  // arrays are never cleared
+        QCOMPARE(calc::rdepth[20], Value(10.0)); // arrays are never cleared
     }
 
     void zeroFourFClearsThenRaises_data()
@@ -222,7 +225,7 @@ private slots:
         planner::ControlModel m;
         QCOMPARE(errorOf([&] { calc::curve(Value(42.0), Value(0.5), m); }),
                  ErrorCode::SubscriptOutOfRange);
-        QCOMPARE(figure(m, 20), "4.76");  // 400 / 84
+        QCOMPARE(figure(m, 20), "4.76"); // 400 / 84
         QCOMPARE(barCaption(m, 20), "20");
         QCOMPARE(calc::rsq[21], Value(441.0));
         QCOMPARE(calc::rdepth[21], Value(5.25));

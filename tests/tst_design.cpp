@@ -20,9 +20,12 @@ const ControlDesign* find(std::string_view name, int index)
     return nullptr;
 }
 
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString text(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 
-}  // namespace
+} // namespace
 
 class TestDesign : public QObject {
     Q_OBJECT
@@ -32,50 +35,67 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("kind");
-        QTest::addColumn<QRect>("twips");  // left, top, width, height
+        QTest::addColumn<QRect>("twips"); // left, top, width, height
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("tooltip");
-        QTest::addColumn<QString>("look");  // font / border / alignment / colour
+        QTest::addColumn<QString>("look"); // font / border / alignment / colour
         const auto L = int(Kind::Label), S = int(Kind::ScrollBar), B = int(Kind::Button);
         QTest::newRow("Label1") << "Label1" << -1 << L << QRect(240, 120, 855, 375)
-                                << "Frequency mhz." << "" << "default/none/centre/face";
+                                << "Frequency mhz."
+                                << ""
+                                << "default/none/centre/face";
         QTest::newRow("Label5 keeps its blanks")
-            << "Label5" << -1 << L << QRect(4320, 120, 735, 375) << "   Depth   in ins." << ""
+            << "Label5" << -1 << L << QRect(4320, 120, 735, 375) << "   Depth   in ins."
+            << ""
             << "default/none/centre/face";
-        QTest::newRow("Label6 is taller") << "Label6" << -1 << L << QRect(5280, 120, 855, 495)
-                                          << "Focal Length" << "" << "default/none/centre/face";
-        QTest::newRow("lblFreq sits lower") << "lblFreq" << -1 << L << QRect(240, 720, 735, 255)
-                                            << "1200" << "" << "bold/single/centre/face";
+        QTest::newRow("Label6 is taller")
+            << "Label6" << -1 << L << QRect(5280, 120, 855, 495) << "Focal Length"
+            << ""
+            << "default/none/centre/face";
+        QTest::newRow("lblFreq sits lower")
+            << "lblFreq" << -1 << L << QRect(240, 720, 735, 255) << "1200"
+            << ""
+            << "bold/single/centre/face";
         QTest::newRow("lblFdr") << "lblFdr" << -1 << L << QRect(2280, 600, 615, 255) << ".49"
-                                << "" << "bold/single/centre/face";
+                                << ""
+                                << "bold/single/centre/face";
         QTest::newRow("Label9") << "Label9" << -1 << L << QRect(1320, 960, 615, 255) << "254"
-                                << "Diameter in millimeters" << "default/single/centre/face";
-        QTest::newRow("Label11") << "Label11" << -1 << L << QRect(5280, 960, 855, 255)
-                                 << "197.96" << "Focal length in Millimeters"
+                                << "Diameter in millimeters"
+                                << "default/single/centre/face";
+        QTest::newRow("Label11") << "Label11" << -1 << L << QRect(5280, 960, 855, 255) << "197.96"
+                                 << "Focal length in Millimeters"
                                  << "default/single/centre/face";
         QTest::newRow("vsbDepth") << "vsbDepth" << -1 << S << QRect(4440, 1320, 255, 1815) << ""
-                                  << "" << "default/none/left/face";
+                                  << ""
+                                  << "default/none/left/face";
         QTest::newRow("cmdExit") << "cmdExit" << -1 << B << QRect(7680, 360, 1095, 375) << "E&xit"
-                                 << "" << "default/none/centre/face";
-        QTest::newRow("label8(0) tooltip")
-            << "label8" << 0 << L << QRect(120, 3360, 345, 255) << ""
-            << "Centre of dish only Radius dimentions shown shown " << "default/none/left/face";
-        QTest::newRow("label8(5) tooltip") << "label8" << 5 << L << QRect(2520, 3360, 345, 255)
-                                           << "" << "One inch or 25.4 mm. appart"
+                                 << ""
+                                 << "default/none/centre/face";
+        QTest::newRow("label8(0) tooltip") << "label8" << 0 << L << QRect(120, 3360, 345, 255) << ""
+                                           << "Centre of dish only Radius dimentions shown shown "
                                            << "default/none/left/face";
+        QTest::newRow("label8(5) tooltip")
+            << "label8" << 5 << L << QRect(2520, 3360, 345, 255) << ""
+            << "One inch or 25.4 mm. appart"
+            << "default/none/left/face";
         QTest::newRow("label8(6)") << "label8" << 6 << L << QRect(3000, 3360, 345, 255) << ""
-                                   << "" << "default/none/left/face";
-        QTest::newRow("label7(0)") << "label7" << 0 << L << QRect(120, 3720, 345, 15) << "1" << ""
+                                   << ""
+                                   << "default/none/left/face";
+        QTest::newRow("label7(0)") << "label7" << 0 << L << QRect(120, 3720, 345, 15) << "1"
+                                   << ""
                                    << "default/none/centre/cyan";
         QTest::newRow("label7(14)") << "label7" << 14 << L << QRect(6840, 3720, 345, 15) << "15"
-                                    << "" << "default/none/centre/cyan";
+                                    << ""
+                                    << "default/none/centre/cyan";
         for (int i : {15, 18, 19}) {
             QTest::addRow("label7(%d) left", i)
                 << "label7" << i << L << QRect(120 + 480 * i, 3720, 345, 15)
-                << QString::number(i + 1) << "" << "default/none/left/cyan";
+                << QString::number(i + 1) << ""
+                << "default/none/left/cyan";
         }
         QTest::newRow("label7(20)") << "label7" << 20 << L << QRect(9720, 3720, 345, 15) << ""
-                                    << "" << "default/none/left/cyan";
+                                    << ""
+                                    << "default/none/left/cyan";
     }
     void sampleControls()
     {
@@ -95,7 +115,9 @@ private slots:
         const QString actual =
             QStringList{d->font == Font::Bold ? "bold" : "default", d->border ? "single" : "none",
                         d->align == Align::Center ? "centre" : "left",
-                        !d->backColor ? "face" : *d->backColor == 0x00FFFF ? "cyan" : "other"}
+                        !d->backColor               ? "face"
+                        : *d->backColor == 0x00FFFF ? "cyan"
+                                                    : "other"}
                 .join('/');
         QCOMPARE(actual, look);
     }
@@ -104,7 +126,7 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("left");
-        QTest::addColumn<QList<int>>("settings");  // min, max, value, small, large
+        QTest::addColumn<QList<int>>("settings"); // min, max, value, small, large
         QTest::newRow("vsbFreq") << "vsbFreq" << 480 << QList<int>{1200, 10000, 1200, 1, 100};
         QTest::newRow("vsbDiam") << "vsbDiam" << 1440 << QList<int>{10, 40, 10, 1, 1};
         QTest::newRow("vsbDepth") << "vsbDepth" << 4440 << QList<int>{10, 50, 20, 1, 1};

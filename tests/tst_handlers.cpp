@@ -11,8 +11,14 @@ using namespace planner;
 
 namespace {
 
-QString cap(const ControlModel& m, Ctl c) { return QString::fromStdString(m.caption(c)); }
-double num(const ControlModel& m, Ctl c) { return cap(m, c).toDouble(); }
+QString cap(const ControlModel& m, Ctl c)
+{
+    return QString::fromStdString(m.caption(c));
+}
+double num(const ControlModel& m, Ctl c)
+{
+    return cap(m, c).toDouble();
+}
 
 bool atMostTwoDecimals(const QString& figure)
 {
@@ -33,7 +39,7 @@ struct Planner {
     }
 };
 
-}  // namespace
+} // namespace
 
 class TestHandlers : public QObject {
     Q_OBJECT
@@ -43,16 +49,17 @@ private slots:
         QTest::addColumn<int>("bar");
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("line");
-        QTest::addColumn<QStringList>("written");  // name=caption left by the earlier steps
-        QTest::addColumn<QStringList>("kept");     // name=caption from before the event
+        QTest::addColumn<QStringList>("written"); // name=caption left by the earlier steps
+        QTest::addColumn<QStringList>("kept");    // name=caption from before the event
         const auto freq = int(Ctl::vsbFreq), diam = int(Ctl::vsbDiam), depth = int(Ctl::vsbDepth);
         QTest::newRow("frequency 0")
             << freq << 0 << "vsbFreq_Change: Run-time error 11: Division by zero\n"
             << QStringList{"lblFreq=0"} << QStringList{"lblGain=5", "label8(5)=2.02"};
-        QTest::newRow("depth 0")
-            << depth << 0 << "vsbDepth_Change: Run-time error 11: Division by zero\n"
-            << QStringList{"lblDepth=0", "Label10=0"}
-            << QStringList{"lblFlen=3.13", "Label11=79.502", "lblFdr=0.31", "label8(5)=2.02"};
+        QTest::newRow("depth 0") << depth << 0
+                                 << "vsbDepth_Change: Run-time error 11: Division by zero\n"
+                                 << QStringList{"lblDepth=0", "Label10=0"}
+                                 << QStringList{"lblFlen=3.13", "Label11=79.502", "lblFdr=0.31",
+                                                "label8(5)=2.02"};
         QTest::newRow("diameter 0")
             << diam << 0 << "vsbDiam_Change: Run-time error 5: Invalid operation\n"
             << QStringList{"lblDiam=0", "Label9=0", "lblGain=0", "lblFlen=0", "Label11=0"}
@@ -61,7 +68,7 @@ private slots:
         // r = 20 the depth is 400 / (168 * 1.31) = 1.8175; r = 21 has no member.
         QTest::newRow("diameter 42")
             << diam << 42 << "vsbDiam_Change: Run-time error 9: Subscript out of range\n"
-            << QStringList{"lblDiam=42", "Label9=1066.8", "lblFlen=55.13", "Label11=1400.302",
+            << QStringList{"lblDiam=42",  "Label9=1066.8",   "lblFlen=55.13", "Label11=1400.302",
                            "lblFdr=1.31", "label8(20)=1.82", "label7(20)=20"}
             << QStringList{"lblFreq=1200"};
     }
@@ -73,7 +80,7 @@ private slots:
         QFETCH(QStringList, written);
         QFETCH(QStringList, kept);
         Planner p;
-        const Event e = bar == int(Ctl::vsbFreq)  ? Event::FreqChange
+        const Event e = bar == int(Ctl::vsbFreq)   ? Event::FreqChange
                         : bar == int(Ctl::vsbDiam) ? Event::DiamChange
                                                    : Event::DepthChange;
         QVERIFY(!p.move(Ctl(bar), value, e));
@@ -113,7 +120,7 @@ private slots:
     {
         Planner p;
         QCOMPARE(p.h.places, rt::Value(std::int16_t{2}));
-        QCOMPARE(p.h.freq, rt::Value("1200"));  // the caption, as text
+        QCOMPARE(p.h.freq, rt::Value("1200")); // the caption, as text
         QCOMPARE(p.h.flen, rt::Value(3.13));
         QCOMPARE(p.h.fdr, rt::Value(0.31));
     }

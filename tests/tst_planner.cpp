@@ -22,7 +22,8 @@ Captions shown(QWidget* w)
     for (const QString& name : figureNames)
         c[name] = probe::caption(w, name);
     for (int r = 0; r <= 20; ++r) {
-        c[QStringLiteral("label8(%1)").arg(r)] = probe::caption(w, QStringLiteral("label8(%1)").arg(r));
+        c[QStringLiteral("label8(%1)").arg(r)] =
+            probe::caption(w, QStringLiteral("label8(%1)").arg(r));
         c[QStringLiteral("bar(%1)").arg(r)] =
             QString::number(w->findChild<QWidget*>(QStringLiteral("label7(%1)").arg(r))->height());
     }
@@ -59,7 +60,7 @@ Captions freshWindow(int freq, int diam, int depth)
     return c;
 }
 
-}  // namespace
+} // namespace
 
 class TestPlanner : public QObject {
     Q_OBJECT
@@ -76,39 +77,52 @@ private slots:
 
     void figures_data()
     {
-        QTest::addColumn<int>("freq");  // 0: leave the bar alone
+        QTest::addColumn<int>("freq"); // 0: leave the bar alone
         QTest::addColumn<int>("diam");
         QTest::addColumn<int>("depth");
         QTest::addColumn<Captions>("expected");
         QTest::newRow("start-up") << 0 << 10 << 20
-            << Captions{{"lblFreq", "1200"}, {"lblDiam", "10"}, {"Label9", "254"},
-                        {"lblGain", "5"}, {"lblDepth", "2"}, {"Label10", "50.8"},
-                        {"lblFlen", "3.13"}, {"Label11", "79.502"}, {"lblFdr", "0.31"},
-                        {"label8(5)", "2.02"}, {"label8(6)", ""}};
-        QTest::newRow("diameter 11") << 0 << 11 << 20
-            << Captions{{"lblDiam", "11"}, {"Label9", "279.4"}, {"lblGain", "6"},
-                        {"lblDepth", "2"}, {"Label10", "50.8"}, {"lblFlen", "3.78"},
+                                  << Captions{{"lblFreq", "1200"}, {"lblDiam", "10"},
+                                              {"Label9", "254"},   {"lblGain", "5"},
+                                              {"lblDepth", "2"},   {"Label10", "50.8"},
+                                              {"lblFlen", "3.13"}, {"Label11", "79.502"},
+                                              {"lblFdr", "0.31"},  {"label8(5)", "2.02"},
+                                              {"label8(6)", ""}};
+        QTest::newRow("diameter 11")
+            << 0 << 11 << 20
+            << Captions{{"lblDiam", "11"},     {"Label9", "279.4"}, {"lblGain", "6"},
+                        {"lblDepth", "2"},     {"Label10", "50.8"}, {"lblFlen", "3.78"},
                         {"Label11", "96.012"}, {"lblFdr", "0.34"}};
         QTest::newRow("frequency 1300") << 1300 << 10 << 20
-            << Captions{{"lblFreq", "1300"}, {"lblGain", "5"}, {"lblFlen", "3.13"},
-                        {"Label9", "254"}, {"Label10", "50.8"}};
-        QTest::newRow("depth 2.3") << 0 << 10 << 23
-            << Captions{{"lblDepth", "2.3"}, {"Label10", "58.42"}, {"lblFlen", "2.72"},
-                        {"Label11", "69.088"}, {"lblFdr", "0.27"}, {"lblGain", "5"},
-                        {"lblDiam", "10"}, {"Label9", "254"}};
+                                        << Captions{{"lblFreq", "1300"},
+                                                    {"lblGain", "5"},
+                                                    {"lblFlen", "3.13"},
+                                                    {"Label9", "254"},
+                                                    {"Label10", "50.8"}};
+        QTest::newRow("depth 2.3")
+            << 0 << 10 << 23
+            << Captions{{"lblDepth", "2.3"},   {"Label10", "58.42"}, {"lblFlen", "2.72"},
+                        {"Label11", "69.088"}, {"lblFdr", "0.27"},   {"lblGain", "5"},
+                        {"lblDiam", "10"},     {"Label9", "254"}};
         QTest::newRow("depth read as shown") << 0 << 17 << 17
-            << Captions{{"lblDepth", "1.7"}, {"lblFlen", "10.63"}, {"Label11", "270.002"},
-                        {"lblFdr", "0.63"}};
-        QTest::newRow("F/D from the focal length shown") << 0 << 11 << 25
-            << Captions{{"lblFlen", "3.03"}, {"lblFdr", "0.28"}};
-        QTest::newRow("0.145 lies below the half") << 0 << 10 << 43
-            << Captions{{"lblFlen", "1.45"}, {"lblFdr", "0.14"}};
+                                             << Captions{{"lblDepth", "1.7"},
+                                                         {"lblFlen", "10.63"},
+                                                         {"Label11", "270.002"},
+                                                         {"lblFdr", "0.63"}};
+        QTest::newRow("F/D from the focal length shown")
+            << 0 << 11 << 25 << Captions{{"lblFlen", "3.03"}, {"lblFdr", "0.28"}};
+        QTest::newRow("0.145 lies below the half")
+            << 0 << 10 << 43 << Captions{{"lblFlen", "1.45"}, {"lblFdr", "0.14"}};
         QTest::newRow("smallest ratio") << 0 << 10 << 50
-            << Captions{{"lblDepth", "5"}, {"Label10", "127"}, {"lblFlen", "1.25"},
-                        {"Label11", "31.75"}, {"lblFdr", "0.13"}};
-        QTest::newRow("largest ratio and gain") << 10000 << 40 << 10
-            << Captions{{"Label9", "1016"}, {"lblDepth", "1"}, {"Label10", "25.4"},
-                        {"lblFlen", "100"}, {"Label11", "2540"}, {"lblFdr", "2.5"},
+                                        << Captions{{"lblDepth", "5"},
+                                                    {"Label10", "127"},
+                                                    {"lblFlen", "1.25"},
+                                                    {"Label11", "31.75"},
+                                                    {"lblFdr", "0.13"}};
+        QTest::newRow("largest ratio and gain")
+            << 10000 << 40 << 10
+            << Captions{{"Label9", "1016"},  {"lblDepth", "1"},   {"Label10", "25.4"},
+                        {"lblFlen", "100"},  {"Label11", "2540"}, {"lblFdr", "2.5"},
                         {"lblGain", "5659"}, {"label8(20)", "1"}, {"bar(20)", "67"}};
     }
     void figures()
@@ -140,7 +154,7 @@ private slots:
                           probe::centreOf(bar(w, "vsbFreq"), QStyle::SC_ScrollBarAddPage));
         Captions after = shown(w);
         QCOMPARE(after["lblFreq"], "1300");
-        QCOMPARE(after["lblGain"], "34");  // 0.5 * (3.14159 * 60.96 / 23.0769...)^2 = 34.4
+        QCOMPARE(after["lblGain"], "34"); // 0.5 * (3.14159 * 60.96 / 23.0769...)^2 = 34.4
         after["lblFreq"] = before["lblFreq"];
         after["lblGain"] = before["lblGain"];
         QCOMPARE(after, before);
@@ -192,8 +206,8 @@ private slots:
     {
         QScrollBar* d = bar(w, "vsbDiam");
         const QPoint at = probe::centreOf(d, QStyle::SC_ScrollBarAddPage);
-        QWheelEvent wheel(at, d->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent wheel(at, d->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
         QApplication::sendEvent(d, &wheel);
         QVERIFY(d->value() > 10);
         QCOMPARE(probe::caption(w, "lblDiam"), QString::number(d->value()));

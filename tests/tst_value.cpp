@@ -19,8 +19,7 @@ Q_DECLARE_METATYPE(ErrorCode)
 namespace {
 constexpr double inf = std::numeric_limits<double>::infinity();
 
-template <typename F>
-ErrorCode errorOf(F f)
+template <typename F> ErrorCode errorOf(F f)
 {
     try {
         f();
@@ -29,7 +28,7 @@ ErrorCode errorOf(F f)
     }
     return ErrorCode{};
 }
-}  // namespace
+} // namespace
 
 class TestValue : public QObject {
     Q_OBJECT
@@ -152,7 +151,8 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<ErrorCode>("error");
-        for (const char* t : {"", "   ", "1 2", "12abc", "1,5", "abc", "-", ".", "1e", "1.2.3", "1\n"})
+        for (const char* t :
+             {"", "   ", "1 2", "12abc", "1,5", "abc", "-", ".", "1e", "1.2.3", "1\n"})
             QTest::newRow(t) << t << ErrorCode::TypeMismatch;
         QTest::newRow("too large") << "1e400" << ErrorCode::Overflow;
     }
@@ -174,7 +174,7 @@ private slots:
 
     void arithmeticErrors_data()
     {
-        QTest::addColumn<int>("op");  // 0 +, 1 *, 2 /, 3 ^
+        QTest::addColumn<int>("op"); // 0 +, 1 *, 2 /, 3 ^
         QTest::addColumn<double>("a");
         QTest::addColumn<double>("b");
         QTest::addColumn<ErrorCode>("error");
@@ -196,10 +196,14 @@ private slots:
         const Value x(a), y(b);
         const auto run = [&] {
             switch (op) {
-            case 0: return x + y;
-            case 1: return x * y;
-            case 2: return x / y;
-            default: return rt::power(x, y);
+            case 0:
+                return x + y;
+            case 1:
+                return x * y;
+            case 2:
+                return x / y;
+            default:
+                return rt::power(x, y);
             }
         };
         QCOMPARE(errorOf(run), error);
@@ -311,7 +315,9 @@ private slots:
             end = Value(10.0);
         });
         QCOMPARE(runs, 3);
-        QCOMPARE(errorOf([] { rt::countingLoop(Value(0.0), Value(1.0), Value(0.0), [](const Value&) {}); }),
+        QCOMPARE(errorOf([] {
+                     rt::countingLoop(Value(0.0), Value(1.0), Value(0.0), [](const Value&) {});
+                 }),
                  ErrorCode::InvalidOperation);
     }
 

@@ -70,7 +70,7 @@ private slots:
         probe::keyTo(bar(w, "vsbDiam"), 40);
         probe::keyTo(bar(w, "vsbDepth"), 50);
         QWidget* rim = w->findChild<QWidget*>("label7(20)");
-        QCOMPARE(rim->geometry(), QRect(648, 248, 23, 333));  // 5000 twips
+        QCOMPARE(rim->geometry(), QRect(648, 248, 23, 333)); // 5000 twips
         const QImage shot = w->grab().toImage();
         QCOMPARE(shot.height(), 573);
         QCOMPARE(QColor(shot.pixel(660, 572)), QColor(0, 255, 255));
@@ -190,7 +190,7 @@ private slots:
     void altXCloses()
     {
         QTest::keyClick(w, Qt::Key_X, Qt::AltModifier);
-        QTRY_VERIFY(!w->isVisible());  // a mnemonic animates the click first
+        QTRY_VERIFY(!w->isVisible()); // a mnemonic animates the click first
     }
 
     void clickExitCloses()

@@ -11,7 +11,10 @@
 
 namespace probe {
 
-inline QScrollBar* bar(QWidget* w, const char* name) { return w->findChild<QScrollBar*>(name); }
+inline QScrollBar* bar(QWidget* w, const char* name)
+{
+    return w->findChild<QScrollBar*>(name);
+}
 
 inline QString caption(QWidget* w, const QString& name)
 {
@@ -49,8 +52,8 @@ inline void keyTo(QScrollBar* b, int value)
         const int before = b->value();
         QTest::keyClick(b, b->value() < value ? Qt::Key_Down : Qt::Key_Up);
         if (b->value() == before)
-            break;  // an end of the range
+            break; // an end of the range
     }
 }
 
-}  // namespace probe
+} // namespace probe

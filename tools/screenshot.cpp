@@ -33,7 +33,7 @@ int main(int argc, char* argv[])
                          bar->minimum(), bar->maximum());
             return 2;
         }
-        bar->setValue(value);  // raises the bar's change, as a user's move does
+        bar->setValue(value); // raises the bar's change, as a user's move does
     }
     window.show();
     if (!window.grab().save(args[4])) {

@@ -40,4 +40,4 @@ void CaptionLabel::paintEvent(QPaintEvent*)
     p.drawText(text, static_cast<int>(alignment_ | Qt::AlignTop | Qt::TextWordWrap), caption_);
 }
 
-}  // namespace planner
+} // namespace planner

@@ -30,4 +30,4 @@ private:
     QColor backColor_;
 };
 
-}  // namespace planner
+} // namespace planner

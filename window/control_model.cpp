@@ -14,7 +14,10 @@ ControlModel::ControlModel()
     }
 }
 
-const std::string& ControlModel::caption(Ctl c) const { return rows_[row(c)].caption; }
+const std::string& ControlModel::caption(Ctl c) const
+{
+    return rows_[row(c)].caption;
+}
 
 void ControlModel::setCaption(Ctl c, std::string caption)
 {
@@ -46,7 +49,10 @@ void ControlModel::setCaption(LabelArray a, int index, std::string caption)
     s.changed = true;
 }
 
-float ControlModel::height(LabelArray a, int index) const { return member(a, index).height; }
+float ControlModel::height(LabelArray a, int index) const
+{
+    return member(a, index).height;
+}
 
 void ControlModel::setHeight(LabelArray a, int index, float twips)
 {
@@ -55,9 +61,15 @@ void ControlModel::setHeight(LabelArray a, int index, float twips)
     s.changed = true;
 }
 
-std::int16_t ControlModel::value(Ctl bar) const { return rows_[row(bar)].value; }
+std::int16_t ControlModel::value(Ctl bar) const
+{
+    return rows_[row(bar)].value;
+}
 
-void ControlModel::setValue(Ctl bar, std::int16_t value) { rows_[row(bar)].value = value; }
+void ControlModel::setValue(Ctl bar, std::int16_t value)
+{
+    rows_[row(bar)].value = value;
+}
 
 void ControlModel::setBarHeight(std::int16_t index, float twips)
 {
@@ -86,4 +98,4 @@ std::vector<int> ControlModel::takeChangedRows()
     return changed;
 }
 
-}  // namespace planner
+} // namespace planner

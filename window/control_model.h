@@ -58,4 +58,4 @@ private:
     std::array<State, loneControls + 2 * arrayMembers> rows_;
 };
 
-}  // namespace planner
+} // namespace planner

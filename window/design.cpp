@@ -18,14 +18,17 @@ constexpr ControlDesign figure(std::string_view name, Rect r, Font font, std::st
 constexpr ControlDesign scrollBar(std::string_view name, int left, ScrollSettings s)
 {
     return {Kind::ScrollBar, name, -1, {left, 1320, 255, 1815}, {}, {}, Font::Default, false,
-            Align::Left, {}, s};
+            Align::Left,     {},   s};
 }
 
 constexpr std::array<std::string_view, arrayMembers> barCaptions = {
     "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10", "11",
     "12", "13", "14", "15", "16", "17", "18", "19", "20", ""};
 
-constexpr int memberLeft(int i) { return 120 + 480 * i; }
+constexpr int memberLeft(int i)
+{
+    return 120 + 480 * i;
+}
 
 constexpr ControlDesign profileFigure(int i)
 {
@@ -34,15 +37,25 @@ constexpr ControlDesign profileFigure(int i)
         tooltip = "Centre of dish only Radius dimentions shown shown ";
     else if (i == 5)
         tooltip = "One inch or 25.4 mm. appart";
-    return {Kind::Label, "label8", i, {memberLeft(i), 3360, 345, 255}, "", tooltip,
-            Font::Default, false, Align::Left, {}, {}};
+    return {Kind::Label,
+            "label8",
+            i,
+            {memberLeft(i), 3360, 345, 255},
+            "",
+            tooltip,
+            Font::Default,
+            false,
+            Align::Left,
+            {},
+            {}};
 }
 
 constexpr ControlDesign profileBar(int i)
 {
     const bool left = i == 15 || i == 18 || i == 19 || i == 20;
-    return {Kind::Label, "label7", i, {memberLeft(i), 3720, 345, 15}, barCaptions[i], {},
-            Font::Default, false, left ? Align::Left : Align::Center, 0x00FFFF, {}};
+    return {Kind::Label, "label7",      i,     {memberLeft(i), 3720, 345, 15},     barCaptions[i],
+            {},          Font::Default, false, left ? Align::Left : Align::Center, 0x00FFFF,
+            {}};
 }
 
 constexpr auto makeTable()
@@ -67,8 +80,17 @@ constexpr auto makeTable()
         scrollBar("vsbFreq", 480, {1200, 10000, 1200, 1, 100}),
         scrollBar("vsbDiam", 1440, {10, 40, 10, 1, 1}),
         scrollBar("vsbDepth", 4440, {10, 50, 20, 1, 1}),
-        {Kind::Button, "cmdExit", -1, {7680, 360, 1095, 375}, "E&xit", {}, Font::Default, false,
-         Align::Center, {}, {}},
+        {Kind::Button,
+         "cmdExit",
+         -1,
+         {7680, 360, 1095, 375},
+         "E&xit",
+         {},
+         Font::Default,
+         false,
+         Align::Center,
+         {},
+         {}},
     }};
     for (int i = 0; i < arrayMembers; ++i) {
         t[row(LabelArray::label8, i)] = profileFigure(i);
@@ -79,9 +101,12 @@ constexpr auto makeTable()
 
 constexpr auto table = makeTable();
 
-}  // namespace
+} // namespace
 
-const std::array<ControlDesign, loneControls + 2 * arrayMembers>& designTable() { return table; }
+const std::array<ControlDesign, loneControls + 2 * arrayMembers>& designTable()
+{
+    return table;
+}
 
 std::optional<Ctl> ctlNamed(std::string_view name)
 {
@@ -91,4 +116,4 @@ std::optional<Ctl> ctlNamed(std::string_view name)
     return std::nullopt;
 }
 
-}  // namespace planner
+} // namespace planner

@@ -10,16 +10,16 @@
 namespace planner {
 
 inline constexpr int twipsPerPixel = 15;  // 1440 twips to the inch at 96 dpi
-inline constexpr int clientWidth = 11880;  // 792 pixels
-inline constexpr int clientHeight = 8595;  // 573 pixels
-inline constexpr int arrayMembers = 21;    // label7 and label8: indices 0 to 20
+inline constexpr int clientWidth = 11880; // 792 pixels
+inline constexpr int clientHeight = 8595; // 573 pixels
+inline constexpr int arrayMembers = 21;   // label7 and label8: indices 0 to 20
 
 enum class Kind : std::uint8_t { Label, ScrollBar, Button };
 enum class Align : std::uint8_t { Left, Center };
-enum class Font : std::uint8_t { Default, Bold };  // Bold: 9.75 pt, weight 700
+enum class Font : std::uint8_t { Default, Bold }; // Bold: 9.75 pt, weight 700
 
 struct Rect {
-    int left = 0, top = 0, width = 0, height = 0;  // twips
+    int left = 0, top = 0, width = 0, height = 0; // twips
 };
 
 struct ScrollSettings {
@@ -29,23 +29,37 @@ struct ScrollSettings {
 struct ControlDesign {
     Kind kind = Kind::Label;
     std::string_view name;
-    int index = -1;  // member index in a control array, -1 for a lone control
+    int index = -1; // member index in a control array, -1 for a lone control
     Rect twips;
     std::string_view caption;
     std::string_view tooltip;
     Font font = Font::Default;
-    bool border = false;  // fixed single: a thin frame
+    bool border = false; // fixed single: a thin frame
     Align align = Align::Left;
-    std::optional<std::uint32_t> backColor;  // 0xRRGGBB; none: the face colour
+    std::optional<std::uint32_t> backColor; // 0xRRGGBB; none: the face colour
     ScrollSettings scroll;
 };
 
 // The lone controls, in the order of their rows at the head of the table.
 enum class Ctl : std::uint8_t {
-    Label1, Label2, Label3, Label4, Label5, Label6,
-    lblFreq, lblDiam, lblFdr, lblGain, lblDepth, lblFlen,
-    Label9, Label10, Label11,
-    vsbFreq, vsbDiam, vsbDepth,
+    Label1,
+    Label2,
+    Label3,
+    Label4,
+    Label5,
+    Label6,
+    lblFreq,
+    lblDiam,
+    lblFdr,
+    lblGain,
+    lblDepth,
+    lblFlen,
+    Label9,
+    Label10,
+    Label11,
+    vsbFreq,
+    vsbDiam,
+    vsbDepth,
     cmdExit,
 };
 inline constexpr int loneControls = 19;
@@ -62,11 +76,14 @@ const std::array<ControlDesign, loneControls + 2 * arrayMembers>& designTable();
 std::optional<Ctl> ctlNamed(std::string_view name);
 
 // The row of a control in designTable().
-constexpr int row(Ctl c) { return static_cast<int>(c); }
+constexpr int row(Ctl c)
+{
+    return static_cast<int>(c);
+}
 // The row of an array member; the index must be 0 to 20 (the caller checks).
 constexpr int row(LabelArray a, int index)
 {
     return loneControls + static_cast<int>(a) * arrayMembers + index;
 }
 
-}  // namespace planner
+} // namespace planner

@@ -15,10 +15,16 @@ using rt::Value;
 constexpr double millimetresPerInch = 25.4;
 constexpr double inchesPerDepthStep = 0.1;
 
-double strict(const std::string& caption) { return rt::strictToDouble(caption); }
-double val(const std::string& caption) { return rt::val(caption); }
+double strict(const std::string& caption)
+{
+    return rt::strictToDouble(caption);
+}
+double val(const std::string& caption)
+{
+    return rt::val(caption);
+}
 
-}  // namespace
+} // namespace
 
 PlannerHandlers::PlannerHandlers(ControlModel& model, std::function<void()> unload)
     : m_(model), unload_(std::move(unload))
@@ -66,7 +72,10 @@ void PlannerHandlers::vsbDepth_Change()
     profile(Reread::Both);
 }
 
-void PlannerHandlers::cmdExit_Click() { unload_(); }
+void PlannerHandlers::cmdExit_Click()
+{
+    unload_();
+}
 
 bool PlannerHandlers::raise(Event e, std::ostream& err)
 {
@@ -156,4 +165,4 @@ void PlannerHandlers::profile(Reread reread)
     calc::curve(diam, fdr, m_);
 }
 
-}  // namespace planner
+} // namespace planner

@@ -54,4 +54,4 @@ private:
     std::function<void()> unload_;
 };
 
-}  // namespace planner
+} // namespace planner

@@ -19,7 +19,10 @@ QRect pixels(const Rect& r)
 }
 
 // A label's height in twips, shown to the nearest pixel.
-int heightPixels(float twips) { return qRound(twips / static_cast<float>(twipsPerPixel)); }
+int heightPixels(float twips)
+{
+    return qRound(twips / static_cast<float>(twipsPerPixel));
+}
 
 QFont defaultFont()
 {
@@ -50,7 +53,7 @@ QWidget* makeWidget(const ControlDesign& d, QWidget* parent)
         bar->setSingleStep(d.scroll.smallChange);
         bar->setPageStep(d.scroll.largeChange);
         bar->setValue(d.scroll.value);
-        bar->setTracking(false);  // a dragged thumb changes the value on release
+        bar->setTracking(false); // a dragged thumb changes the value on release
         bar->setFocusPolicy(Qt::StrongFocus);
         return bar;
     }
@@ -73,7 +76,7 @@ QWidget* makeWidget(const ControlDesign& d, QWidget* parent)
     return label;
 }
 
-}  // namespace
+} // namespace
 
 PlannerWindow::PlannerWindow(QWidget* parent)
     : QWidget(parent), handlers_(model_, [this] { close(); })
@@ -165,4 +168,4 @@ CaptionLabel* PlannerWindow::label(LabelArray a, int index) const
     return qobject_cast<CaptionLabel*>(widgets_[row(a, index)]);
 }
 
-}  // namespace planner
+} // namespace planner

@@ -39,4 +39,4 @@ private:
     std::array<QWidget*, loneControls + 2 * arrayMembers> widgets_{};
 };
 
-}  // namespace planner
+} // namespace planner
