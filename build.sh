@@ -7,7 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ make qt6-base-dev locales-all fonts-liberation2)
+packages=(cmake g++ make qt6-base-dev locales-all fonts-liberation2 file
+    binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev)
 
 usage() {
     echo "usage: ./build.sh run | test" >&2

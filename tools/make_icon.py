@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the planner's icon, a yellow lightning bolt with a dark outline, in
 the 16-colour palette at 32x32 and 16x16, and writes planner.ico (both
-images, 4 bits a pixel) and planner-32.png / planner-16.png.
+images, 4 bits a pixel) and planner-16.png / planner-32.png, with a 48x48
+PNG for the desktop's icon theme.
 
 Usage: tools/make_icon.py OUTPUT_FOLDER
 """
@@ -99,7 +100,7 @@ def main():
     big, small = draw(32), draw(16)
     with open(f"{folder}/planner.ico", "wb") as f:
         f.write(ico([big, small]))
-    for size, img in ((32, big), (16, small)):
+    for size, img in ((32, big), (16, small), (48, draw(48))):
         with open(f"{folder}/planner-{size}.png", "wb") as f:
             f.write(png(img))
 
