@@ -1,5 +1,6 @@
 #include "window/caption_label.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 namespace planner {
@@ -17,6 +18,8 @@ void CaptionLabel::setCaption(const QString& caption)
         return;
     caption_ = caption;
     update();
+    QAccessibleEvent changed(this, QAccessible::NameChanged);  // as QLabel does
+    QAccessible::updateAccessibility(&changed);
 }
 
 void CaptionLabel::setBackColor(const QColor& color)

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "window/accessible_label.h"
 #include "window/caption_label.h"
 
 namespace planner {
@@ -96,6 +97,7 @@ PlannerWindow::PlannerWindow(QWidget* parent)
 
 void PlannerWindow::build()
 {
+    installAccessibleLabels();
     const auto& table = designTable();
     for (std::size_t i = 0; i < table.size(); ++i) {
         const ControlDesign& d = table[i];
@@ -105,6 +107,7 @@ void PlannerWindow::build()
         w->setGeometry(pixels(d.twips));
         if (!d.tooltip.empty())
             w->setToolTip(QString::fromUtf8(d.tooltip.data(), qsizetype(d.tooltip.size())));
+        describeForScreenReaders(w, d);
         widgets_[i] = w;
     }
     setTabOrder(scrollBar(Ctl::vsbFreq), scrollBar(Ctl::vsbDiam));
