@@ -2,6 +2,10 @@
 # The planner's one entry point for people and CI, on Debian 12.
 #   ./build.sh run    install what is missing, build, open the planner
 #   ./build.sh test   install what is missing, build, run every test
+# and the further checks that CI runs too:
+#   ./build.sh sanitize   every test again under AddressSanitizer and UBSan
+#   ./build.sh fuzz       each libFuzzer target for FUZZ_SECONDS (30) seconds
+#   ./build.sh bench      the benchmarks (not part of any test run)
 # Both are idempotent: a second run installs nothing and rebuilds only what
 # changed. Under CI (CI set), compiler warnings are errors.
 set -euo pipefail
@@ -11,13 +15,13 @@ packages=(cmake g++ make qt6-base-dev locales-all fonts-liberation2 file
     binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev)
 
 usage() {
-    echo "usage: ./build.sh run | test" >&2
+    echo "usage: ./build.sh run | test | sanitize | fuzz | bench" >&2
     exit 2
 }
 
 install_missing() {
     local missing=() p
-    for p in "${packages[@]}"; do
+    for p in "${packages[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
     done
     ((${#missing[@]})) || return 0
@@ -28,9 +32,25 @@ install_missing() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
+# build PRESET [cmake --build arguments...]
 build() {
-    cmake --preset default -DCMAKE_COMPILE_WARNING_AS_ERROR="${CI:+ON}" >/dev/null
-    cmake --build --preset default "$@"
+    local preset=$1
+    shift
+    cmake --preset "$preset" -DCMAKE_COMPILE_WARNING_AS_ERROR="${CI:+ON}" >/dev/null
+    cmake --build --preset "$preset" "$@"
+}
+
+fuzz() {
+    local target seconds=${FUZZ_SECONDS:-30}
+    for target in val text_form arith; do
+        mkdir -p "build-fuzz/corpus/$target"
+        echo "fuzz_$target for $seconds s"
+        "build-fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
+            -artifact_prefix="build-fuzz/fuzz_$target-" \
+            "build-fuzz/corpus/$target" "fuzz/corpus/$target" 2>"build-fuzz/fuzz_$target.log" ||
+            { tail -40 "build-fuzz/fuzz_$target.log"; return 1; }
+        grep -E 'stat::number_of_executed_units|stat::new_units_added' "build-fuzz/fuzz_$target.log"
+    done
 }
 
 [ $# -eq 1 ] || usage
@@ -43,13 +63,28 @@ run)
         exit 1
     fi
     install_missing
-    build --target dish-planner
+    build default --target dish-planner
     exec build/dish-planner
     ;;
 test)
     install_missing
-    build
+    build default
     ctest --preset default
+    ;;
+sanitize)
+    install_missing
+    build sanitize
+    ctest --preset sanitize
+    ;;
+fuzz)
+    install_missing clang libclang-rt-14-dev
+    build fuzz
+    fuzz
+    ;;
+bench)
+    install_missing libbenchmark-dev
+    build default --target benchmarks
+    build/bench/run-benchmarks
     ;;
 *) usage ;;
 esac

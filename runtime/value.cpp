@@ -94,27 +94,36 @@ long magnitude(const Scanned& s)
 
 enum class OnHuge { Infinity, Raise };
 
+// The magnitude of a scanned number, or +infinity past the largest double,
+// or 0 below the smallest.
+double magnitudeOf(const Scanned& s, long exponentShift)
+{
+    const bool negative = s.mantissa.front() == '-';
+    const std::string digits =
+        s.mantissa.substr(negative ? 1 : 0) + 'e' + std::to_string(s.exponent + exponentShift);
+    double result = 0.0;
+    const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), result);
+    if (ec == std::errc::result_out_of_range)
+        return magnitude(s) + exponentShift > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return result;
+}
+
 double convert(const Scanned& s, OnHuge onHuge)
 {
-    if (!s.hasDigits)
+    if (!s.hasDigits || s.mantissa.find_first_of("123456789") == std::string::npos)
         return 0.0;
-    const bool negative = s.mantissa.front() == '-';
-    if (s.mantissa.find_first_of("123456789") == std::string::npos)
-        return 0.0;
-    std::string digits = s.mantissa + 'e' + std::to_string(s.exponent);
-    double result = 0.0;
-    const char* begin = digits.data() + (negative ? 1 : 0);
-    const auto [ptr, ec] = std::from_chars(begin, digits.data() + digits.size(), result);
-    const bool huge = (ec == std::errc::result_out_of_range && magnitude(s) > 0) ||
-                      (ec == std::errc{} && std::isinf(result));
-    if (huge) {
-        if (onHuge == OnHuge::Raise)
+    double result = magnitudeOf(s, 0);
+    if (std::isinf(result)) {
+        // The 15-digit text of the largest doubles rounds up past the largest
+        // double ("1.79769313486232E+308"); it still reads as the largest, so
+        // that every text form reads back.
+        constexpr double largest = std::numeric_limits<double>::max();
+        if (magnitudeOf(s, -1) <= largest / 10 * (1 + 5e-15))
+            result = largest;
+        else if (onHuge == OnHuge::Raise)
             throw RuntimeError(ErrorCode::Overflow);
-        result = std::numeric_limits<double>::infinity();
-    } else if (ec != std::errc{}) {
-        result = 0.0; // below the smallest double
     }
-    return negative ? -result : result;
+    return s.mantissa.front() == '-' ? -result : result;
 }
 
 double checked(double result)

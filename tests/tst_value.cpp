@@ -77,6 +77,7 @@ private slots:
         QTest::newRow("1e-4") << 0.0001 << "0.0001";
         QTest::newRow("1e-5") << 0.00001 << "1E-05";
         QTest::newRow("1.5e-5") << -0.000015 << "-1.5E-05";
+        QTest::newRow("largest") << std::numeric_limits<double>::max() << "1.79769313486232E+308";
     }
     void doubleToText()
     {
@@ -139,6 +140,8 @@ private slots:
         QTest::newRow("plus") << "+2" << 2.0;
         QTest::newRow("leading point") << ".49" << 0.49;
         QTest::newRow("below a double") << "1e-400" << 0.0;
+        QTest::newRow("largest double's text")
+            << "1.79769313486232E+308" << std::numeric_limits<double>::max();
     }
     void strictReadsNumbers()
     {
@@ -155,6 +158,7 @@ private slots:
              {"", "   ", "1 2", "12abc", "1,5", "abc", "-", ".", "1e", "1.2.3", "1\n"})
             QTest::newRow(t) << t << ErrorCode::TypeMismatch;
         QTest::newRow("too large") << "1e400" << ErrorCode::Overflow;
+        QTest::newRow("just past the largest") << "1.7976931348624E+308" << ErrorCode::Overflow;
     }
     void strictRejects()
     {
