@@ -8,6 +8,7 @@
 
 #include "window/accessible_label.h"
 #include "window/caption_label.h"
+#include "window/fonts.h"
 
 namespace planner {
 
@@ -23,25 +24,6 @@ QRect pixels(const Rect& r)
 int heightPixels(float twips)
 {
     return qRound(twips / static_cast<float>(twipsPerPixel));
-}
-
-QFont defaultFont()
-{
-    QFont f;
-    f.setFamilies({"Liberation Sans", "Arial", "Helvetica"});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(8.0);
-    return f;
-}
-
-// "MS Sans Serif" 9.75 pt bold, or a sans face of the same size and weight.
-QFont boldFont()
-{
-    QFont f = defaultFont();
-    f.setFamilies({"MS Sans Serif", "Liberation Sans", "Arial", "Helvetica"});
-    f.setPointSizeF(9.75);
-    f.setWeight(QFont::Bold);
-    return f;
 }
 
 QWidget* makeWidget(const ControlDesign& d, QWidget* parent)

@@ -1,0 +1,25 @@
+#include "window/fonts.h"
+
+#include <QStringList>
+
+namespace planner {
+
+QFont defaultFont()
+{
+    QFont f;
+    f.setFamilies({"Liberation Sans", "Arial", "Helvetica"});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(8.0);
+    return f;
+}
+
+QFont boldFont()
+{
+    QFont f = defaultFont();
+    f.setFamilies({"MS Sans Serif", "Liberation Sans", "Arial", "Helvetica"});
+    f.setPointSizeF(9.75);
+    f.setWeight(QFont::Bold);
+    return f;
+}
+
+}  // namespace planner
