@@ -1,10 +1,24 @@
 #include <QApplication>
+#include <QFileInfo>
 
 #include "version.h"
 #include "window/planner_window.h"
 
+// With no session bus to be found, libdbus would autolaunch one: a daemon
+// that outlives the planner, and a file under ~/.dbus. The planner writes
+// nothing, so where there is no bus it tells libdbus not to start one.
+static void noSessionBusAutolaunch()
+{
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (runtime.isEmpty() || !QFileInfo::exists(runtime + QStringLiteral("/bus")))
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+}
+
 int main(int argc, char* argv[])
 {
+    noSessionBusAutolaunch();
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(PLANNER_VERSION_TEXT));
     QApplication::setDesktopFileName(QStringLiteral(PLANNER_APP_ID));
