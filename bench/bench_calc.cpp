@@ -54,4 +54,4 @@ void BM_vsbDiam_Change_model(benchmark::State& state)
 }
 BENCHMARK(BM_vsbDiam_Change_model);
 
-}  // namespace
+} // namespace

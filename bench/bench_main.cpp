@@ -11,7 +11,7 @@
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir runtimeDir;  // Qt wants one; the start-up probes inherit it
+    QTemporaryDir runtimeDir; // Qt wants one; the start-up probes inherit it
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
     QApplication app(argc, argv);

@@ -42,10 +42,16 @@ void startup(benchmark::State& state, const char* which)
     state.counters["peak_rss_kB"] = double(peakKb);
 }
 
-void BM_startup_planner(benchmark::State& state) { startup(state, "planner"); }
+void BM_startup_planner(benchmark::State& state)
+{
+    startup(state, "planner");
+}
 BENCHMARK(BM_startup_planner)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
-void BM_startup_bare_window(benchmark::State& state) { startup(state, "bare"); }
+void BM_startup_bare_window(benchmark::State& state)
+{
+    startup(state, "bare");
+}
 BENCHMARK(BM_startup_bare_window)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
-}  // namespace
+} // namespace

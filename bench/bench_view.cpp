@@ -26,10 +26,16 @@ void changeEvents(benchmark::State& state, bool repaint)
     }
 }
 
-void BM_change_event_view(benchmark::State& state) { changeEvents(state, false); }
+void BM_change_event_view(benchmark::State& state)
+{
+    changeEvents(state, false);
+}
 BENCHMARK(BM_change_event_view);
 
-void BM_change_event_view_and_repaint(benchmark::State& state) { changeEvents(state, true); }
+void BM_change_event_view_and_repaint(benchmark::State& state)
+{
+    changeEvents(state, true);
+}
 BENCHMARK(BM_change_event_view_and_repaint);
 
-}  // namespace
+} // namespace

@@ -42,7 +42,7 @@ std::unique_ptr<QWidget> bareWindow()
     return w;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[])
 {

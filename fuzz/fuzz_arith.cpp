@@ -39,7 +39,7 @@ rt::Value take(const std::uint8_t*& p, const std::uint8_t* end)
     return {};
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -52,16 +52,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         rt::Value r;
         switch (op) {
-        case 0: r = a + b; break;
-        case 1: r = a * b; break;
-        case 2: r = a / b; break;
-        case 3: r = rt::power(a, b); break;
-        case 4: r = rt::Value(double(rt::toInt16(a))); break;
-        default: r = rt::Int(a); break;
+        case 0:
+            r = a + b;
+            break;
+        case 1:
+            r = a * b;
+            break;
+        case 2:
+            r = a / b;
+            break;
+        case 3:
+            r = rt::power(a, b);
+            break;
+        case 4:
+            r = rt::Value(double(rt::toInt16(a)));
+            break;
+        default:
+            r = rt::Int(a);
+            break;
         }
         if (!r.isDouble() || !std::isfinite(r.toDouble()))
             std::abort();
-        (void)r.toText();  // a finite result always prints
+        (void)r.toText(); // a finite result always prints
     } catch (const rt::RuntimeError& e) {
         if (op == 2 && e.code() == rt::ErrorCode::DivisionByZero && b.toDouble() != 0.0)
             std::abort();

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text = rt::doubleToText(d);
     if (text.find(' ') != std::string::npos || text.find(',') != std::string::npos)
         std::abort();
-    const double back = rt::strictToDouble(text);  // must not raise
+    const double back = rt::strictToDouble(text); // must not raise
     // 15 significant digits: off by at most half a unit in the 15th digit,
     // plus the rounding of that decimal to the nearest double.
     const double unit = std::nextafter(std::abs(d), HUGE_VAL) - std::abs(d);

@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const double loose = rt::val(text);  // any exception here escapes: a finding
+    const double loose = rt::val(text); // any exception here escapes: a finding
     if (std::isnan(loose))
         std::abort();
     double strict = 0.0;
@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (code != rt::ErrorCode::TypeMismatch && code != rt::ErrorCode::Overflow)
             std::abort();
         if (code == rt::ErrorCode::Overflow && !std::isinf(loose))
-            std::abort();  // too large for one reading must be too large for the other
+            std::abort(); // too large for one reading must be too large for the other
         return 0;
     }
     if (strict != loose)

@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include "errors.h"
+
 #include "calc/curve.h"
 #include "calc/decplaces.h"
 #include "calc/ggainn.h"
@@ -15,16 +17,6 @@ using rt::Value;
 namespace {
 
 const Value two(std::int16_t{2});
-
-template <typename F> ErrorCode errorOf(F f)
-{
-    try {
-        f();
-    } catch (const rt::RuntimeError& e) {
-        return e.code();
-    }
-    return ErrorCode{};
-}
 
 QString figure(const planner::ControlModel& m, int r)
 {

@@ -69,9 +69,8 @@ class TestPlanner : public QObject {
 private slots:
     void init()
     {
-        w = new planner::PlannerWindow;
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
+        w = probe::openWindow();
+        QVERIFY(w);
     }
     void cleanup() { delete w; }
 

@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+#include "errors.h"
+
 #include "runtime/counting_loop.h"
 #include "runtime/value.h"
 
@@ -19,15 +21,6 @@ Q_DECLARE_METATYPE(ErrorCode)
 namespace {
 constexpr double inf = std::numeric_limits<double>::infinity();
 
-template <typename F> ErrorCode errorOf(F f)
-{
-    try {
-        f();
-    } catch (const rt::RuntimeError& e) {
-        return e.code();
-    }
-    return ErrorCode{};
-}
 } // namespace
 
 class TestValue : public QObject {

@@ -15,9 +15,8 @@ class TestWindow : public QObject {
 private slots:
     void init()
     {
-        w = new planner::PlannerWindow;
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w));
+        w = probe::openWindow();
+        QVERIFY(w);
     }
     void cleanup() { delete w; }
 

@@ -8,8 +8,21 @@
 #include <QtTest>
 
 #include "window/caption_label.h"
+#include "window/planner_window.h"
 
 namespace probe {
+
+// A new planner window, shown and active; null if it never became active.
+// The caller deletes it.
+inline planner::PlannerWindow* openWindow()
+{
+    auto* w = new planner::PlannerWindow;
+    w->show();
+    if (QTest::qWaitForWindowActive(w))
+        return w;
+    delete w;
+    return nullptr;
+}
 
 inline QScrollBar* bar(QWidget* w, const char* name)
 {

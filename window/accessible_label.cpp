@@ -43,10 +43,14 @@ QString describe(const ControlDesign& d)
     if (d.name == "label7")
         return QStringLiteral("Bar for the depth at %1 from the centre").arg(inches(d.index));
     static const std::pair<std::string_view, const char*> meanings[] = {
-        {"lblFreq", "Frequency in MHz"},    {"lblDiam", "Diameter in inches"},
-        {"lblFdr", "F/D ratio"},            {"lblGain", "Gain as a power ratio"},
-        {"lblDepth", "Depth in inches"},    {"lblFlen", "Focal length in inches"},
-        {"vsbFreq", "Frequency in MHz"},    {"vsbDiam", "Diameter in inches"},
+        {"lblFreq", "Frequency in MHz"},
+        {"lblDiam", "Diameter in inches"},
+        {"lblFdr", "F/D ratio"},
+        {"lblGain", "Gain as a power ratio"},
+        {"lblDepth", "Depth in inches"},
+        {"lblFlen", "Focal length in inches"},
+        {"vsbFreq", "Frequency in MHz"},
+        {"vsbDiam", "Diameter in inches"},
         {"vsbDepth", "Depth in tenths of an inch"},
     };
     for (const auto& [name, meaning] : meanings)
@@ -55,7 +59,7 @@ QString describe(const ControlDesign& d)
     return {};
 }
 
-}  // namespace
+} // namespace
 
 void installAccessibleLabels()
 {
@@ -70,8 +74,8 @@ void describeForScreenReaders(QWidget* widget, const ControlDesign& d)
         return;
     if (d.kind == Kind::ScrollBar)
         widget->setAccessibleName(meaning);
-    else if (d.tooltip.empty())  // a tooltip stays the description
+    else if (d.tooltip.empty()) // a tooltip stays the description
         widget->setAccessibleDescription(meaning);
 }
 
-}  // namespace planner
+} // namespace planner

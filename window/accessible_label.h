@@ -18,4 +18,4 @@ void installAccessibleLabels();
 // not already: "Focal length in inches", "Depth at 5 inches from the centre".
 void describeForScreenReaders(QWidget* widget, const ControlDesign& design);
 
-}  // namespace planner
+} // namespace planner

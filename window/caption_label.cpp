@@ -18,7 +18,7 @@ void CaptionLabel::setCaption(const QString& caption)
         return;
     caption_ = caption;
     update();
-    QAccessibleEvent changed(this, QAccessible::NameChanged);  // as QLabel does
+    QAccessibleEvent changed(this, QAccessible::NameChanged); // as QLabel does
     QAccessible::updateAccessibility(&changed);
 }
 

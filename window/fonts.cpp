@@ -22,4 +22,4 @@ QFont boldFont()
     return f;
 }
 
-}  // namespace planner
+} // namespace planner

@@ -13,4 +13,4 @@ QFont defaultFont();
 // sans face of the same size and weight.
 QFont boldFont();
 
-}  // namespace planner
+} // namespace planner
