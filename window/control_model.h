@@ -42,8 +42,10 @@ public:
     void setFigureCaption(std::int16_t index, std::string caption) override;
 
     // The rows of designTable() whose caption or height changed since the
-    // last call, each once, in row order.
+    // last call, each once, in row order; and a row's caption and height.
     std::vector<int> takeChangedRows();
+    const std::string& rowCaption(int row) const { return rows_.at(row).caption; }
+    float rowHeight(int row) const { return rows_.at(row).height; }
 
 private:
     struct State {

@@ -73,7 +73,7 @@ PlannerWindow::PlannerWindow(QWidget* parent)
     setFixedSize(clientWidth / twipsPerPixel, clientHeight / twipsPerPixel);
     build();
     connectEvents();
-    raise(Event::Load);
+    runHandler(Event::Load);
     scrollBar(Ctl::vsbFreq)->setFocus();
 }
 
@@ -105,14 +105,14 @@ void PlannerWindow::connectEvents()
     for (const auto& [bar, event] : bars) {
         connect(scrollBar(bar), &QScrollBar::valueChanged, this, [this, bar, event](int value) {
             model_.setValue(bar, static_cast<std::int16_t>(value));
-            raise(event);
+            runHandler(event);
         });
     }
     auto* exit = static_cast<QPushButton*>(widgets_[row(Ctl::cmdExit)]);
-    connect(exit, &QPushButton::clicked, this, [this] { raise(Event::ExitClick); });
+    connect(exit, &QPushButton::clicked, this, [this] { runHandler(Event::ExitClick); });
 }
 
-void PlannerWindow::raise(Event e)
+void PlannerWindow::runHandler(Event e)
 {
     handlers_.raise(e, std::cerr);
     showModel();
@@ -120,37 +120,18 @@ void PlannerWindow::raise(Event e)
 
 void PlannerWindow::showModel()
 {
-    const int firstBar = row(LabelArray::label7, 0);
     for (const int r : model_.takeChangedRows()) {
         auto* label = static_cast<CaptionLabel*>(widgets_[r]);
-        const int index = r - firstBar;
-        if (index >= 0) {
-            QRect g = label->geometry();
-            g.setHeight(heightPixels(model_.height(LabelArray::label7, index)));
-            label->setGeometry(g);
-            label->setCaption(QString::fromStdString(model_.caption(LabelArray::label7, index)));
-        } else {
-            const std::string& caption = r < loneControls
-                                             ? model_.caption(static_cast<Ctl>(r))
-                                             : model_.caption(LabelArray::label8, r - loneControls);
-            label->setCaption(QString::fromStdString(caption));
-        }
+        QRect g = label->geometry();
+        g.setHeight(heightPixels(model_.rowHeight(r)));
+        label->setGeometry(g);
+        label->setCaption(QString::fromStdString(model_.rowCaption(r)));
     }
 }
 
 QScrollBar* PlannerWindow::scrollBar(Ctl bar) const
 {
     return qobject_cast<QScrollBar*>(widgets_[row(bar)]);
-}
-
-CaptionLabel* PlannerWindow::label(Ctl c) const
-{
-    return qobject_cast<CaptionLabel*>(widgets_[row(c)]);
-}
-
-CaptionLabel* PlannerWindow::label(LabelArray a, int index) const
-{
-    return qobject_cast<CaptionLabel*>(widgets_[row(a, index)]);
 }
 
 } // namespace planner

@@ -14,8 +14,6 @@ class QScrollBar;
 
 namespace planner {
 
-class CaptionLabel;
-
 class PlannerWindow : public QWidget {
     Q_OBJECT
 public:
@@ -23,15 +21,13 @@ public:
     // holds the computed figures and the profile.
     explicit PlannerWindow(QWidget* parent = nullptr);
 
-    ControlModel& model() { return model_; }
     QScrollBar* scrollBar(Ctl bar) const;
-    CaptionLabel* label(Ctl c) const;
-    CaptionLabel* label(LabelArray a, int index) const;
 
 private:
     void build();
     void connectEvents();
-    void raise(Event e);
+    // Runs the event's handler, then shows what it changed.
+    void runHandler(Event e);
     void showModel();
 
     ControlModel model_;
