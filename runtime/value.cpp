@@ -80,9 +80,9 @@ template <typename Skip> Scanned scanNumber(std::string_view text, Skip skip)
     return s;
 }
 
-// Decimal order of magnitude of a scanned number that is not zero, used to
-// tell an overflow from an underflow when the digits do not fit a double.
-long magnitude(const Scanned& s)
+// The decimal order of a scanned number that is not zero (2 for 123, -3 for
+// 0.00123), to tell an overflow from an underflow when it does not fit.
+long decimalOrder(const Scanned& s)
 {
     const std::string_view m = s.mantissa;
     const auto point = std::min(m.find('.'), m.size());
@@ -94,9 +94,9 @@ long magnitude(const Scanned& s)
 
 enum class OnHuge { Infinity, Raise };
 
-// The magnitude of a scanned number, or +infinity past the largest double,
-// or 0 below the smallest.
-double magnitudeOf(const Scanned& s, long exponentShift)
+// The absolute value of a scanned number times 10^exponentShift: +infinity
+// past the largest double, 0 below the smallest.
+double absoluteValue(const Scanned& s, long exponentShift)
 {
     const bool negative = s.mantissa.front() == '-';
     const std::string digits =
@@ -104,7 +104,7 @@ double magnitudeOf(const Scanned& s, long exponentShift)
     double result = 0.0;
     const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), result);
     if (ec == std::errc::result_out_of_range)
-        return magnitude(s) + exponentShift > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        return decimalOrder(s) + exponentShift > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     return result;
 }
 
@@ -112,13 +112,13 @@ double convert(const Scanned& s, OnHuge onHuge)
 {
     if (!s.hasDigits || s.mantissa.find_first_of("123456789") == std::string::npos)
         return 0.0;
-    double result = magnitudeOf(s, 0);
+    double result = absoluteValue(s, 0);
     if (std::isinf(result)) {
         // The 15-digit text of the largest doubles rounds up past the largest
         // double ("1.79769313486232E+308"); it still reads as the largest, so
         // that every text form reads back.
         constexpr double largest = std::numeric_limits<double>::max();
-        if (magnitudeOf(s, -1) <= largest / 10 * (1 + 5e-15))
+        if (absoluteValue(s, -1) <= largest / 10 * (1 + 5e-15))
             result = largest;
         else if (onHuge == OnHuge::Raise)
             throw RuntimeError(ErrorCode::Overflow);
