@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+#include "calc/ggainn.h"
 #include "window/planner_handlers.h"
 
 using namespace planner;
@@ -114,6 +115,25 @@ private slots:
         QVERIFY(p.h.raise(Event::ExitClick, p.err));
         QCOMPARE(p.unloads, 1);
         QVERIFY(p.err.str().empty());
+    }
+
+    // Only the handlers whose figures depend on the gain compute it.
+    void whoComputesTheGain_data()
+    {
+        QTest::addColumn<int>("event");
+        QTest::addColumn<bool>("computes");
+        QTest::newRow("frequency") << int(Event::FreqChange) << true;
+        QTest::newRow("diameter") << int(Event::DiamChange) << true;
+        QTest::newRow("depth") << int(Event::DepthChange) << false;
+    }
+    void whoComputesTheGain()
+    {
+        QFETCH(int, event);
+        QFETCH(bool, computes);
+        Planner p;
+        calc::gain = rt::Value("untouched");
+        QVERIFY(p.h.raise(Event(event), p.err));
+        QCOMPARE(calc::gain != rt::Value("untouched"), computes);
     }
 
     void windowLevelValues()
