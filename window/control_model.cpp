@@ -25,38 +25,38 @@ void ControlModel::setCaption(Ctl c, std::string caption)
     rows_[row(c)].changed = true;
 }
 
-ControlModel::State& ControlModel::member(LabelArray a, int index)
+namespace {
+
+// The row of an array member, after checking its index.
+int memberRow(LabelArray a, int index)
 {
     if (index < 0 || index >= arrayMembers)
         throw rt::RuntimeError(rt::ErrorCode::SubscriptOutOfRange);
-    return rows_[row(a, index)];
+    return row(a, index);
 }
 
-const ControlModel::State& ControlModel::member(LabelArray a, int index) const
-{
-    return const_cast<ControlModel*>(this)->member(a, index);
-}
+} // namespace
 
 const std::string& ControlModel::caption(LabelArray a, int index) const
 {
-    return member(a, index).caption;
+    return rows_[memberRow(a, index)].caption;
 }
 
 void ControlModel::setCaption(LabelArray a, int index, std::string caption)
 {
-    State& s = member(a, index);
+    State& s = rows_[memberRow(a, index)];
     s.caption = std::move(caption);
     s.changed = true;
 }
 
 float ControlModel::height(LabelArray a, int index) const
 {
-    return member(a, index).height;
+    return rows_[memberRow(a, index)].height;
 }
 
 void ControlModel::setHeight(LabelArray a, int index, float twips)
 {
-    State& s = member(a, index);
+    State& s = rows_[memberRow(a, index)];
     s.height = twips;
     s.changed = true;
 }

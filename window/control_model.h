@@ -54,8 +54,6 @@ private:
         std::int16_t value = 0;
         bool changed = false;
     };
-    State& member(LabelArray a, int index);
-    const State& member(LabelArray a, int index) const;
 
     std::array<State, loneControls + 2 * arrayMembers> rows_;
 };
