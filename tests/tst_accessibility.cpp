@@ -5,6 +5,7 @@
 
 #include "window/planner_window.h"
 #include "window_probe.h"
+#include "window_test.h"
 
 namespace {
 
@@ -16,17 +17,10 @@ QAccessibleInterface* reader(QWidget* w, const QString& name)
 
 } // namespace
 
-class TestAccessibility : public QObject {
+class TestAccessibility : public WindowTest {
     Q_OBJECT
-    planner::PlannerWindow* w = nullptr;
 
 private slots:
-    void init()
-    {
-        w = probe::openWindow();
-        QVERIFY(w);
-    }
-    void cleanup() { delete w; }
 
     void whatIsRead_data()
     {

@@ -6,6 +6,7 @@
 #include "window/planner_handlers.h"
 #include "window/planner_window.h"
 #include "window_probe.h"
+#include "window_test.h"
 
 using probe::bar;
 using Captions = QMap<QString, QString>;
@@ -62,17 +63,10 @@ Captions freshWindow(int freq, int diam, int depth)
 
 } // namespace
 
-class TestPlanner : public QObject {
+class TestPlanner : public WindowTest {
     Q_OBJECT
-    planner::PlannerWindow* w = nullptr;
 
 private slots:
-    void init()
-    {
-        w = probe::openWindow();
-        QVERIFY(w);
-    }
-    void cleanup() { delete w; }
 
     void figures_data()
     {

@@ -5,20 +5,14 @@
 
 #include "window/planner_window.h"
 #include "window_probe.h"
+#include "window_test.h"
 
 using probe::bar;
 
-class TestWindow : public QObject {
+class TestWindow : public WindowTest {
     Q_OBJECT
-    planner::PlannerWindow* w = nullptr;
 
 private slots:
-    void init()
-    {
-        w = probe::openWindow();
-        QVERIFY(w);
-    }
-    void cleanup() { delete w; }
 
     void windowFrame()
     {

@@ -12,18 +12,6 @@
 
 namespace probe {
 
-// A new planner window, shown and active; null if it never became active.
-// The caller deletes it.
-inline planner::PlannerWindow* openWindow()
-{
-    auto* w = new planner::PlannerWindow;
-    w->show();
-    if (QTest::qWaitForWindowActive(w))
-        return w;
-    delete w;
-    return nullptr;
-}
-
 inline QScrollBar* bar(QWidget* w, const char* name)
 {
     return w->findChild<QScrollBar*>(name);
