@@ -2,7 +2,7 @@
 #include <QFileInfo>
 
 #include "version.h"
-#include "window/planner_window.h"
+#include "window/qt/planner_window.h"
 
 // With no session bus to be found, libdbus would autolaunch one: a daemon
 // that outlives the planner, and a file under ~/.dbus. The planner writes

@@ -5,7 +5,7 @@
 #include <QScrollBar>
 #include <benchmark/benchmark.h>
 
-#include "window/planner_window.h"
+#include "window/qt/planner_window.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <QWindow>
 
 #include "window/design.h"
-#include "window/fonts.h"
-#include "window/planner_window.h"
+#include "window/qt/fonts.h"
+#include "window/qt/planner_window.h"
 
 namespace {
 

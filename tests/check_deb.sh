@@ -1,21 +1,20 @@
 #!/usr/bin/env bash
 # CPack makes a .deb in section hamradio whose dependencies shlibdeps
 # computed, holding the program and its desktop files.
-# Usage: check_deb.sh BUILD_DIR SCRATCH_DIR
+# Usage: check_deb.sh BUILD_DIR SCRATCH_DIR APP_ID VERSION
 set -euo pipefail
-build=$1 scratch=$2
+build=$1 scratch=$2 id=$3 version=$4
 rm -rf "$scratch" && mkdir -p "$scratch/root"
 cpack --config "$build/CPackConfig.cmake" -B "$scratch" >/dev/null
-deb=$(ls "$scratch"/dish-planner_1.00_*.deb)
+deb=$(ls "$scratch"/dish-planner_"$version"_*.deb)
 dpkg-deb -x "$deb" "$scratch/root"
 fail=0
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = hamradio ] || { echo "section: $(field Section)"; fail=1; }
-[ "$(field Version)" = 1.00 ] || { echo "version: $(field Version)"; fail=1; }
+[ "$(field Version)" = "$version" ] || { echo "version: $(field Version)"; fail=1; }
 for dep in libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-qpa-plugins; do
     field Depends | grep -q "$dep" || { echo "no dependency on $dep: $(field Depends)"; fail=1; }
 done
-id=org.dishplanner.Planner
 for f in usr/bin/dish-planner usr/share/applications/$id.desktop \
     usr/share/metainfo/$id.metainfo.xml usr/share/icons/hicolor/48x48/apps/$id.png; do
     [ -f "$scratch/root/$f" ] || { echo "not in the package: $f"; fail=1; }

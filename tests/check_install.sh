@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
 # `cmake --install` puts every file in its place, and the desktop entry and
-# the AppStream metainfo validate. Usage: check_install.sh BUILD_DIR SCRATCH_DIR
+# the AppStream metainfo validate. Usage: check_install.sh BUILD_DIR SCRATCH_DIR APP_ID
 set -euo pipefail
-build=$1 root=$2/root
+build=$1 root=$2/root id=$3
 rm -rf "$root"
 DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
-id=org.dishplanner.Planner
 fail=0
 for f in bin/dish-planner share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/{16x16,32x32,48x48}/apps/$id.png; do

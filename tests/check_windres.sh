@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Windows resource script compiles, and the result holds the version
-# block and the icon. Usage: check_windres.sh CONFIGURED_RC SCRATCH_DIR
+# block and the icon. Usage: check_windres.sh CONFIGURED_RC SCRATCH_DIR VERSION
 set -euo pipefail
-rc=$1 scratch=$2
+rc=$1 scratch=$2 version=$3
 mkdir -p "$scratch"
 x86_64-w64-mingw32-windres --preprocessor=cpp -i "$rc" -O res -o "$scratch/planner.res"
 x86_64-w64-mingw32-windres -i "$scratch/planner.res" -J res -O rc >"$scratch/decompiled.rc"
@@ -11,8 +11,8 @@ expect() {
     grep -qF -- "$1" "$scratch/decompiled.rc" || { echo "missing: $1"; fail=1; }
 }
 expect 'BLOCK "040904B0"'
-expect 'VALUE "FileVersion", "1.00"'
-expect 'VALUE "ProductVersion", "1.00"'
+expect "VALUE \"FileVersion\", \"$version\""
+expect "VALUE \"ProductVersion\", \"$version\""
 expect 'FILEVERSION 1, 0, 0, 0'
 expect 'PRODUCTVERSION 1, 0, 0, 0'
 expect 'VALUE "Translation", 0x409, 1200'

@@ -1,197 +1,252 @@
-// The Qt window: geometry, looks and what real keyboard and mouse events do
-// to the scroll bars, the focus and the Exit button.
+// The Qt window through real key and mouse events: the worked states, the
+// layout, what the labels draw, focus, Exit and what screen readers get.
+#include <QAccessible>
+#include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
-#include "window/planner_window.h"
-#include "window_probe.h"
-#include "window_test.h"
+#include "window/qt/planner_window.h"
+#include "worked_states.h"
 
-using probe::bar;
+namespace {
 
-class TestWindow : public WindowTest {
+// What a label should draw, by the rule: its back colour, a thin frame in
+// the text colour, the caption wrapped at blanks from the top, clipped.
+QImage drawnByTheRule(QSize size, const QString& caption, QFont font, bool frame, bool centred)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    const QPalette palette = QApplication::palette();
+    QRect text(QPoint(0, 0), size);
+    p.fillRect(text, palette.color(QPalette::Window));
+    p.setPen(palette.color(QPalette::WindowText));
+    if (frame) {
+        p.drawRect(text.adjusted(0, 0, -1, -1));
+        text.adjust(1, 1, -1, -1);
+    }
+    p.setFont(font);
+    p.setClipRect(text);
+    p.drawText(text, Qt::AlignTop | Qt::TextWordWrap | (centred ? Qt::AlignHCenter : Qt::AlignLeft),
+               caption);
+    return image;
+}
+
+} // namespace
+
+class TestWindow : public QObject {
     Q_OBJECT
+    planner::PlannerWindow* w = nullptr;
 
-private slots:
-
-    void windowFrame()
+    QScrollBar* bar(const QString& name) const { return w->findChild<QScrollBar*>(name); }
+    QLabel* label(const QString& name) const { return w->findChild<QLabel*>(name); }
+    // Moves a bar as a user would: page keys, then arrow keys.
+    void keyTo(const QString& name, int value)
     {
-        QCOMPARE(w->size(), QSize(792, 573));
-        QCOMPARE(w->minimumSize(), w->maximumSize());
-        QVERIFY(!w->windowTitle().isEmpty());
-        const QList<QSize> sizes = w->windowIcon().availableSizes();
-        QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)));
-        QCOMPARE(w->findChildren<QWidget*>().size(), 61);
+        QScrollBar* b = bar(name);
+        b->setFocus();
+        const bool down = b->value() < value;
+        const int sign = down ? 1 : -1;
+        while (sign * (value - b->value()) >= b->pageStep())
+            QTest::keyClick(b, down ? Qt::Key_PageDown : Qt::Key_PageUp);
+        while (b->value() != value)
+            QTest::keyClick(b, down ? Qt::Key_Down : Qt::Key_Up);
     }
 
-    void widgetsInPixels_data()
+private slots:
+    void init()
+    {
+        w = new planner::PlannerWindow;
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+    }
+    void cleanup() { delete w; }
+
+    void workedStates_data()
+    {
+        QTest::addColumn<int>("state");
+        for (std::size_t i = 0; i < worked::states.size(); ++i)
+            QTest::newRow(worked::states[i].name.data()) << int(i);
+    }
+    void workedStates()
+    {
+        QFETCH(int, state);
+        const worked::State& s = worked::states[state];
+        keyTo("vsbFreq", s.freq);
+        keyTo("vsbDiam", s.diam);
+        keyTo("vsbDepth", s.depth);
+        for (const worked::Shown& c : s.shown)
+            QCOMPARE(label(QString::fromUtf8(c.control.data(), c.control.size()))->text(),
+                     QString::fromUtf8(c.caption.data(), c.caption.size()));
+        for (const auto& [member, twips] : s.bars)
+            QCOMPARE(label(QStringLiteral("label7(%1)").arg(member))->height(), qRound(twips / 15));
+    }
+
+    void layout_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("pixels");
         QTest::newRow("Label5") << "Label5" << QRect(288, 8, 49, 25);
         QTest::newRow("lblFreq") << "lblFreq" << QRect(16, 48, 49, 17);
-        QTest::newRow("lblDiam") << "lblDiam" << QRect(88, 40, 41, 17);
         QTest::newRow("vsbDiam") << "vsbDiam" << QRect(96, 88, 17, 121);
         QTest::newRow("cmdExit") << "cmdExit" << QRect(512, 24, 73, 25);
         QTest::newRow("label8(20)") << "label8(20)" << QRect(648, 224, 23, 17);
+        QTest::newRow("label7(3), 0.73 in deep") << "label7(3)" << QRect(104, 248, 23, 48);
     }
-    void widgetsInPixels()
+    void layout()
     {
         QFETCH(QString, name);
         QFETCH(QRect, pixels);
-        QWidget* c = w->findChild<QWidget*>(name);
-        QVERIFY(c);
-        QCOMPARE(c->geometry(), pixels);
+        QCOMPARE(w->findChild<QWidget*>(name)->geometry(), pixels);
+        QCOMPARE(w->findChildren<QWidget*>().size(), 61);
+        QCOMPARE(w->size(), QSize(792, 573));
+        QCOMPARE(w->minimumSize(), w->maximumSize());
     }
 
-    void looks()
-    {
-        QCOMPARE(probe::caption(w, "Label5"), "   Depth   in ins.");
-        QCOMPARE(w->findChild<QWidget*>("label8(0)")->toolTip(),
-                 "Centre of dish only Radius dimentions shown shown ");
-        QCOMPARE(w->findChild<QWidget*>("label8(5)")->toolTip(), "One inch or 25.4 mm. appart");
-        QCOMPARE(w->findChild<QWidget*>("Label10")->toolTip(), "Depth in Millimeters");
-        const QFont bold = w->findChild<QWidget*>("lblGain")->font();
-        QCOMPARE(bold.pointSizeF(), 9.75);
-        QCOMPARE(bold.weight(), QFont::Bold);
-        QCOMPARE(w->findChild<QWidget*>("Label9")->font().weight(), QFont::Normal);
-        QCOMPARE(w->findChild<QPushButton*>("cmdExit")->text(), "E&xit");
-    }
-
-    void barsHangFromTheirTopAndAreCutOff()
-    {
-        probe::keyTo(bar(w, "vsbDiam"), 40);
-        probe::keyTo(bar(w, "vsbDepth"), 50);
-        QWidget* rim = w->findChild<QWidget*>("label7(20)");
-        QCOMPARE(rim->geometry(), QRect(648, 248, 23, 333)); // 5000 twips
-        // The window does not grow: the bar's last shown row is the window's last.
-        const QImage shot = w->grab().toImage();
-        const qreal scale = shot.devicePixelRatio();
-        QCOMPARE(shot.size(), QSize(792, 573) * scale);
-        QCOMPARE(QColor(shot.pixel(int(660 * scale), shot.height() - 1)), QColor(0, 255, 255));
-        // Member 1 of this dish is 12.5 twips deep: one pixel.
-        QCOMPARE(w->findChild<QWidget*>("label7(1)")->height(), 1);
-    }
-
-    void scrollBarSettings()
-    {
-        for (const char* name : {"vsbFreq", "vsbDiam", "vsbDepth"}) {
-            QScrollBar* b = bar(w, name);
-            QCOMPARE(b->orientation(), Qt::Vertical);
-            QVERIFY(!b->invertedAppearance());
-            QVERIFY(!b->hasTracking());
-            QCOMPARE(b->focusPolicy(), Qt::StrongFocus);
-        }
-        QCOMPARE(bar(w, "vsbFreq")->singleStep(), 1);
-        QCOMPARE(bar(w, "vsbFreq")->pageStep(), 100);
-    }
-
-    void keysAndClicksStep_data()
+    void labelsDrawByTheRule_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("small");
-        QTest::addColumn<int>("large");
-        QTest::newRow("vsbFreq") << "vsbFreq" << 5000 << 1 << 100;
-        QTest::newRow("vsbDiam") << "vsbDiam" << 25 << 1 << 1;
-        QTest::newRow("vsbDepth") << "vsbDepth" << 30 << 1 << 1;
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("frame");
+        QTest::newRow("heading with blanks") << "Label5"
+                                             << "Liberation Sans" << 8.0 << false << false;
+        QTest::newRow("framed bold figure") << "lblFdr"
+                                            << "Liberation Sans" << 9.75 << true << true;
+        QTest::newRow("framed figure") << "Label11"
+                                       << "Liberation Sans" << 8.0 << false << true;
     }
-    void keysAndClicksStep()
+    void labelsDrawByTheRule()
     {
         QFETCH(QString, name);
-        QFETCH(int, start);
-        QFETCH(int, small);
-        QFETCH(int, large);
-        QScrollBar* b = bar(w, qPrintable(name));
-        b->setValue(start);
-        b->setFocus();
-        const struct {
-            std::function<void()> act;
-            int by;
-        } steps[] = {
-            {[&] { QTest::keyClick(b, Qt::Key_Down); }, small},
-            {[&] { QTest::keyClick(b, Qt::Key_Up); }, -small},
-            {[&] { QTest::keyClick(b, Qt::Key_PageDown); }, large},
-            {[&] { QTest::keyClick(b, Qt::Key_PageUp); }, -large},
-            {[&] { probe::click(b, QStyle::SC_ScrollBarAddLine); }, small},
-            {[&] { probe::click(b, QStyle::SC_ScrollBarSubLine); }, -small},
-            {[&] { probe::click(b, QStyle::SC_ScrollBarAddPage); }, large},
-            {[&] { probe::click(b, QStyle::SC_ScrollBarSubPage); }, -large},
-        };
-        for (const auto& step : steps) {
-            const int before = b->value();
-            step.act();
-            QCOMPARE(b->value(), before + step.by);
+        QFETCH(QString, family);
+        QFETCH(double, points);
+        QFETCH(bool, bold);
+        QFETCH(bool, frame);
+        QLabel* l = label(name);
+        QFont font(family);
+        font.setPointSizeF(points);
+        font.setBold(bold);
+        const QImage expected = drawnByTheRule(l->size(), l->text(), font, frame, true);
+        const QImage shown = l->grab().toImage().convertToFormat(expected.format());
+        if (shown != expected) {
+            shown.save(QDir::temp().filePath(name + "-shown.png"));
+            expected.save(QDir::temp().filePath(name + "-expected.png"));
         }
+        QCOMPARE(shown, expected);
     }
 
-    void stopsAtTheEnds()
+    // The window does not grow: the deepest rim bar is cut off at its bottom.
+    void barsAreCyanAndCutOff()
     {
-        QScrollBar* b = bar(w, "vsbDiam");
+        keyTo("vsbDiam", 40);
+        keyTo("vsbDepth", 50);
+        const QImage shot = w->grab().toImage();
+        QCOMPARE(shot.size(), QSize(792, 573));
+        QCOMPARE(QColor(shot.pixel(660, 572)), QColor(0, 255, 255));
+    }
+
+    void steps_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("by");
+        QTest::newRow("frequency arrow") << "vsbFreq" << int(Qt::Key_Down) << 1;
+        QTest::newRow("frequency page") << "vsbFreq" << int(Qt::Key_PageDown) << 100;
+        QTest::newRow("diameter page") << "vsbDiam" << int(Qt::Key_PageDown) << 1;
+        QTest::newRow("depth page") << "vsbDepth" << int(Qt::Key_PageDown) << 1;
+        QTest::newRow("depth arrow up") << "vsbDepth" << int(Qt::Key_Up) << -1;
+    }
+    void steps()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, key);
+        QFETCH(int, by);
+        QScrollBar* b = bar(name);
+        const int before = b->value();
         b->setFocus();
-        QCOMPARE(b->value(), 10);
-        QTest::keyClick(b, Qt::Key_Up);
-        probe::click(b, QStyle::SC_ScrollBarSubLine);
-        QCOMPARE(b->value(), 10);
-        b->setValue(39);
-        QTest::keyClick(b, Qt::Key_PageDown);
-        QTest::keyClick(b, Qt::Key_Down);
-        probe::click(b, QStyle::SC_ScrollBarAddLine);
-        QCOMPARE(b->value(), 40);
-        QScrollBar* f = bar(w, "vsbFreq");
-        f->setValue(9950);
-        f->setFocus();
-        QTest::keyClick(f, Qt::Key_PageDown);
-        QCOMPARE(f->value(), 10000);
+        QTest::keyClick(b, Qt::Key(key));
+        QCOMPARE(b->value(), before + by);
     }
 
     void dragChangesOnRelease()
     {
-        QScrollBar* b = bar(w, "vsbDiam");
-        const QPoint grip = probe::centreOf(b, QStyle::SC_ScrollBarSlider);
+        QScrollBar* b = bar("vsbDiam");
+        const QPoint grip(b->width() / 2, 2 * b->width()); // on the thumb, below the arrow
         QTest::mousePress(b, Qt::LeftButton, {}, grip);
         QTest::mouseMove(b, grip + QPoint(0, 40));
-        QVERIFY(b->sliderPosition() > 10);
-        QCOMPARE(b->value(), 10);
-        QCOMPARE(probe::caption(w, "lblDiam"), "10");
+        QCOMPARE(label("lblDiam")->text(), "10");
         QTest::mouseRelease(b, Qt::LeftButton, {}, grip + QPoint(0, 40));
         QVERIFY(b->value() > 10);
-        QCOMPARE(probe::caption(w, "lblDiam"), QString::number(b->value()));
+        QCOMPARE(label("lblDiam")->text(), QString::number(b->value()));
     }
 
     void tabOrderWraps()
     {
-        QCOMPARE(QApplication::focusWidget(), bar(w, "vsbFreq"));
-        const QStringList order = {"vsbDiam", "cmdExit", "vsbDepth", "vsbFreq", "vsbDiam"};
-        for (const QString& next : order) {
+        QCOMPARE(QApplication::focusWidget(), bar("vsbFreq"));
+        for (const char* next : {"vsbDiam", "cmdExit", "vsbDepth", "vsbFreq"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), next);
         }
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), "vsbFreq");
     }
 
-    void enterAndEscapeDoNotExit()
+    void exits_data()
     {
-        for (const char* name : {"vsbFreq", "vsbDepth"}) {
-            bar(w, name)->setFocus();
-            QTest::keyClick(bar(w, name), Qt::Key_Return);
-            QTest::keyClick(bar(w, name), Qt::Key_Enter);
-            QTest::keyClick(bar(w, name), Qt::Key_Escape);
-        }
-        QVERIFY(w->isVisible());
+        QTest::addColumn<bool>("altX");
+        QTest::newRow("Alt+X") << true;
+        QTest::newRow("click") << false;
     }
-
-    void altXCloses()
+    void exits()
     {
-        QTest::keyClick(w, Qt::Key_X, Qt::AltModifier);
+        QFETCH(bool, altX);
+        if (altX)
+            QTest::keyClick(w, Qt::Key_X, Qt::AltModifier);
+        else
+            QTest::mouseClick(w->findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
         QTRY_VERIFY(!w->isVisible()); // a mnemonic animates the click first
     }
 
-    void clickExitCloses()
+    void screenReaders_data()
     {
-        QTest::mouseClick(w->findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
-        QVERIFY(!w->isVisible());
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("vsbFreq") << "vsbFreq"
+                                 << "Frequency in MHz"
+                                 << "";
+        QTest::newRow("vsbDepth") << "vsbDepth"
+                                  << "Depth in tenths of an inch"
+                                  << "";
+        QTest::newRow("heading keeps its blanks") << "Label5"
+                                                  << "   Depth   in ins."
+                                                  << "";
+        QTest::newRow("lblFlen") << "lblFlen"
+                                 << "3.13"
+                                 << "Focal length in inches";
+        QTest::newRow("tooltip stays") << "Label11"
+                                       << "79.502"
+                                       << "Focal length in Millimeters";
+        QTest::newRow("figure at 1 inch") << "label8(1)"
+                                          << "0.08"
+                                          << "Depth at 1 inch from the centre";
+        QTest::newRow("figure at 3 inches") << "label8(3)"
+                                            << "0.73"
+                                            << "Depth at 3 inches from the centre";
+        QTest::newRow("Exit") << "cmdExit"
+                              << "Exit"
+                              << "";
+    }
+    void screenReaders()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        QAccessibleInterface* a =
+            QAccessible::queryAccessibleInterface(w->findChild<QWidget*>(control));
+        QCOMPARE(a->text(QAccessible::Name), name);
+        QCOMPARE(a->text(QAccessible::Description), description);
     }
 };
 

@@ -9,7 +9,7 @@
 #include <QApplication>
 #include <QScrollBar>
 
-#include "window/planner_window.h"
+#include "window/qt/planner_window.h"
 
 int main(int argc, char* argv[])
 {

@@ -55,7 +55,7 @@ private:
         bool changed = false;
     };
 
-    std::array<State, loneControls + 2 * arrayMembers> rows_;
+    std::array<State, controlCount> rows_;
 };
 
 } // namespace planner

@@ -4,26 +4,36 @@ namespace planner {
 
 namespace {
 
-constexpr ControlDesign heading(std::string_view name, Rect r, std::string_view caption)
+constexpr ControlDesign heading(std::string_view name, Rect twips, std::string_view caption)
 {
-    return {Kind::Label, name, -1, r, caption, {}, Font::Default, false, Align::Center, {}, {}};
+    return {.name = name, .twips = twips, .caption = caption, .align = Align::Center};
 }
 
-constexpr ControlDesign figure(std::string_view name, Rect r, Font font, std::string_view caption,
+// A figure in a thin frame, centred; the design-time caption is a
+// placeholder that Form_Load overwrites (all but lblFreq's "1200").
+constexpr ControlDesign figure(std::string_view name, Rect twips, Font font,
+                               std::string_view caption, std::string_view meaning,
                                std::string_view tooltip = {})
 {
-    return {Kind::Label, name, -1, r, caption, tooltip, font, true, Align::Center, {}, {}};
+    return {.name = name,
+            .twips = twips,
+            .caption = caption,
+            .tooltip = tooltip,
+            .font = font,
+            .border = true,
+            .align = Align::Center,
+            .meaning = meaning};
 }
 
-constexpr ControlDesign scrollBar(std::string_view name, int left, ScrollSettings s)
+constexpr ControlDesign scrollBar(std::string_view name, int left, ScrollSettings scroll,
+                                  std::string_view meaning)
 {
-    return {Kind::ScrollBar, name, -1, {left, 1320, 255, 1815}, {}, {}, Font::Default, false,
-            Align::Left,     {},   s};
+    return {.kind = Kind::ScrollBar,
+            .name = name,
+            .twips = {left, 1320, 255, 1815},
+            .scroll = scroll,
+            .meaning = meaning};
 }
-
-constexpr std::array<std::string_view, arrayMembers> barCaptions = {
-    "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10", "11",
-    "12", "13", "14", "15", "16", "17", "18", "19", "20", ""};
 
 constexpr int memberLeft(int i)
 {
@@ -32,65 +42,61 @@ constexpr int memberLeft(int i)
 
 constexpr ControlDesign profileFigure(int i)
 {
-    std::string_view tooltip;
-    if (i == 0)
-        tooltip = "Centre of dish only Radius dimentions shown shown ";
-    else if (i == 5)
-        tooltip = "One inch or 25.4 mm. appart";
-    return {Kind::Label,
-            "label8",
-            i,
-            {memberLeft(i), 3360, 345, 255},
-            "",
-            tooltip,
-            Font::Default,
-            false,
-            Align::Left,
-            {},
-            {}};
+    return {.name = "label8",
+            .index = i,
+            .twips = {memberLeft(i), 3360, 345, 255},
+            .tooltip = i == 0   ? "Centre of dish only Radius dimentions shown shown "
+                       : i == 5 ? "One inch or 25.4 mm. appart"
+                                : "",
+            .meaning = "Depth at {r} from the centre"};
 }
+
+// Design-time captions "1" to "20" on members 0 to 19 and none on 20; the
+// profile replaces them before the window is first shown.
+constexpr std::array<std::string_view, arrayMembers> barCaptions = {
+    "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10", "11",
+    "12", "13", "14", "15", "16", "17", "18", "19", "20", ""};
 
 constexpr ControlDesign profileBar(int i)
 {
     const bool left = i == 15 || i == 18 || i == 19 || i == 20;
-    return {Kind::Label, "label7",      i,     {memberLeft(i), 3720, 345, 15},     barCaptions[i],
-            {},          Font::Default, false, left ? Align::Left : Align::Center, 0x00FFFF,
-            {}};
+    return {.name = "label7",
+            .index = i,
+            .twips = {memberLeft(i), 3720, 345, 15},
+            .caption = barCaptions[i],
+            .align = left ? Align::Left : Align::Center,
+            .backColor = 0x00FFFF,
+            .meaning = "Bar for the depth at {r} from the centre"};
 }
 
-constexpr auto makeTable()
+constexpr DesignTable makeTable()
 {
-    std::array<ControlDesign, loneControls + 2 * arrayMembers> t = {{
+    DesignTable t = {{
         heading("Label1", {240, 120, 855, 375}, "Frequency mhz."),
         heading("Label2", {1200, 120, 735, 375}, "Diameter in ins."),
         heading("Label3", {2160, 120, 855, 375}, "F/D Ratio"),
         heading("Label4", {3120, 120, 855, 375}, "Gain"),
         heading("Label5", {4320, 120, 735, 375}, "   Depth   in ins."),
         heading("Label6", {5280, 120, 855, 495}, "Focal Length"),
-        figure("lblFreq", {240, 720, 735, 255}, Font::Bold, "1200"),
-        figure("lblDiam", {1320, 600, 615, 255}, Font::Bold, "10"),
-        figure("lblFdr", {2280, 600, 615, 255}, Font::Bold, ".49"),
-        figure("lblGain", {3120, 600, 855, 255}, Font::Bold, "11"),
-        figure("lblDepth", {4200, 600, 855, 255}, Font::Bold, "5"),
-        figure("lblFlen", {5280, 600, 855, 255}, Font::Bold, "7.4"),
-        figure("Label9", {1320, 960, 615, 255}, Font::Default, "254", "Diameter in millimeters"),
-        figure("Label10", {4200, 960, 855, 255}, Font::Default, "127", "Depth in Millimeters"),
-        figure("Label11", {5280, 960, 855, 255}, Font::Default, "197.96",
+        figure("lblFreq", {240, 720, 735, 255}, Font::Bold, "1200", "Frequency in MHz"),
+        figure("lblDiam", {1320, 600, 615, 255}, Font::Bold, "10", "Diameter in inches"),
+        figure("lblFdr", {2280, 600, 615, 255}, Font::Bold, ".49", "F/D ratio"),
+        figure("lblGain", {3120, 600, 855, 255}, Font::Bold, "11", "Gain as a power ratio"),
+        figure("lblDepth", {4200, 600, 855, 255}, Font::Bold, "5", "Depth in inches"),
+        figure("lblFlen", {5280, 600, 855, 255}, Font::Bold, "7.4", "Focal length in inches"),
+        figure("Label9", {1320, 960, 615, 255}, Font::Default, "254", {},
+               "Diameter in millimeters"),
+        figure("Label10", {4200, 960, 855, 255}, Font::Default, "127", {}, "Depth in Millimeters"),
+        figure("Label11", {5280, 960, 855, 255}, Font::Default, "197.96", {},
                "Focal length in Millimeters"),
-        scrollBar("vsbFreq", 480, {1200, 10000, 1200, 1, 100}),
-        scrollBar("vsbDiam", 1440, {10, 40, 10, 1, 1}),
-        scrollBar("vsbDepth", 4440, {10, 50, 20, 1, 1}),
-        {Kind::Button,
-         "cmdExit",
-         -1,
-         {7680, 360, 1095, 375},
-         "E&xit",
-         {},
-         Font::Default,
-         false,
-         Align::Center,
-         {},
-         {}},
+        scrollBar("vsbFreq", 480, {1200, 10000, 1200, 1, 100}, "Frequency in MHz"),
+        scrollBar("vsbDiam", 1440, {10, 40, 10, 1, 1}, "Diameter in inches"),
+        scrollBar("vsbDepth", 4440, {10, 50, 20, 1, 1}, "Depth in tenths of an inch"),
+        {.kind = Kind::Button,
+         .name = "cmdExit",
+         .twips = {7680, 360, 1095, 375},
+         .caption = "E&xit",
+         .align = Align::Center},
     }};
     for (int i = 0; i < arrayMembers; ++i) {
         t[row(LabelArray::label8, i)] = profileFigure(i);
@@ -99,11 +105,52 @@ constexpr auto makeTable()
     return t;
 }
 
-constexpr auto table = makeTable();
+constexpr DesignTable table = makeTable();
+
+// The rows stand where the enums say, and every control fits the window.
+constexpr bool rowsInPlace()
+{
+    for (int i = 0; i < controlCount; ++i) {
+        const ControlDesign& d = table[i];
+        const bool lone = i < loneControls;
+        const int member = lone ? -1 : (i - loneControls) % arrayMembers;
+        const auto array = lone                             ? std::string_view{}
+                           : i < row(LabelArray::label7, 0) ? std::string_view{"label8"}
+                                                            : std::string_view{"label7"};
+        if (d.index != member || (!lone && d.name != array) || d.name.empty())
+            return false;
+        if (d.twips.left < 0 || d.twips.left + d.twips.width > clientWidth)
+            return false;
+        for (int j = 0; lone && j < i; ++j)
+            if (table[j].name == d.name)
+                return false;
+    }
+    return true;
+}
+static_assert(rowsInPlace());
+static_assert(table[row(Ctl::Label1)].name == "Label1" &&
+              table[row(Ctl::Label11)].name == "Label11" &&
+              table[row(Ctl::lblFlen)].name == "lblFlen");
+static_assert(table[row(Ctl::vsbFreq)].kind == Kind::ScrollBar &&
+              table[row(Ctl::vsbDiam)].kind == Kind::ScrollBar &&
+              table[row(Ctl::vsbDepth)].kind == Kind::ScrollBar &&
+              table[row(Ctl::cmdExit)].kind == Kind::Button);
+
+constexpr bool scrollBarsStartInRange()
+{
+    for (const ControlDesign& d : table) {
+        const ScrollSettings& s = d.scroll;
+        if (d.kind == Kind::ScrollBar &&
+            (s.min > s.value || s.value > s.max || s.smallChange < 1 || s.largeChange < 1))
+            return false;
+    }
+    return true;
+}
+static_assert(scrollBarsStartInRange());
 
 } // namespace
 
-const std::array<ControlDesign, loneControls + 2 * arrayMembers>& designTable()
+const DesignTable& designTable()
 {
     return table;
 }

@@ -1,5 +1,10 @@
 // The planner window as designed: its 61 controls, one table, in twips.
-// Nothing here depends on a toolkit; the Qt view builds its widgets from it.
+// Nothing here depends on a toolkit; each view builds its controls from it.
+//
+// Why twips: the window was laid out in them (1440 to the inch), and the
+// profile bars are sized in them (1000 twips per inch of dish depth), so
+// the table keeps the designer's numbers and a view divides by
+// twipsPerPixel (15 at 96 dpi) when it places a control.
 #pragma once
 
 #include <array>
@@ -38,6 +43,10 @@ struct ControlDesign {
     Align align = Align::Left;
     std::optional<std::uint32_t> backColor; // 0xRRGGBB; none: the face colour
     ScrollSettings scroll;
+    // What the control stands for, for a screen reader: a scroll bar's name,
+    // a figure's description. In an array member "{r}" stands for its
+    // radius, "1 inch" or "5 inches". Empty: the caption says it all.
+    std::string_view meaning;
 };
 
 // The lone controls, in the order of their rows at the head of the table.
@@ -62,14 +71,18 @@ enum class Ctl : std::uint8_t {
     vsbDepth,
     cmdExit,
 };
-inline constexpr int loneControls = 19;
+inline constexpr int loneControls = static_cast<int>(Ctl::cmdExit) + 1;
 
 // The two control arrays; their members follow the lone controls.
 enum class LabelArray : std::uint8_t { label8, label7 };
+inline constexpr int controlCount = loneControls + 2 * arrayMembers;
+static_assert(controlCount == 61);
+
+using DesignTable = std::array<ControlDesign, controlCount>;
 
 // All 61 controls: the 19 lone ones in Ctl order, then label8(0..20), then
 // label7(0..20).
-const std::array<ControlDesign, loneControls + 2 * arrayMembers>& designTable();
+const DesignTable& designTable();
 
 // A lone control by its name; none for an unknown name or an array's name.
 // Example: ctlNamed("lblFdr") is Ctl::lblFdr; ctlNamed("label7") is none.

@@ -77,19 +77,38 @@ void PlannerHandlers::cmdExit_Click()
     unload_();
 }
 
+namespace {
+
+struct HandlerEntry {
+    Event event;
+    void (PlannerHandlers::*handler)();
+    const char* name;
+};
+
+// Indexed by Event; the static_assert keeps the two in step.
+constexpr HandlerEntry handlerTable[] = {
+    {Event::Load, &PlannerHandlers::Form_Load, "Form_Load"},
+    {Event::FreqChange, &PlannerHandlers::vsbFreq_Change, "vsbFreq_Change"},
+    {Event::DiamChange, &PlannerHandlers::vsbDiam_Change, "vsbDiam_Change"},
+    {Event::DepthChange, &PlannerHandlers::vsbDepth_Change, "vsbDepth_Change"},
+    {Event::ExitClick, &PlannerHandlers::cmdExit_Click, "cmdExit_Click"},
+};
+
+constexpr bool inEventOrder()
+{
+    int i = 0;
+    for (const HandlerEntry& h : handlerTable)
+        if (static_cast<int>(h.event) != i++)
+            return false;
+    return i == eventCount;
+}
+static_assert(inEventOrder());
+
+} // namespace
+
 bool PlannerHandlers::raise(Event e, std::ostream& err)
 {
-    static constexpr struct {
-        void (PlannerHandlers::*handler)();
-        const char* name;
-    } handlers[] = {
-        {&PlannerHandlers::Form_Load, "Form_Load"},
-        {&PlannerHandlers::vsbFreq_Change, "vsbFreq_Change"},
-        {&PlannerHandlers::vsbDiam_Change, "vsbDiam_Change"},
-        {&PlannerHandlers::vsbDepth_Change, "vsbDepth_Change"},
-        {&PlannerHandlers::cmdExit_Click, "cmdExit_Click"},
-    };
-    const auto& h = handlers[static_cast<int>(e)];
+    const HandlerEntry& h = handlerTable[static_cast<int>(e)];
     try {
         (this->*h.handler)();
         return true;

@@ -12,7 +12,9 @@
 
 namespace planner {
 
+// The events that have a handler, one each.
 enum class Event : std::uint8_t { Load, FreqChange, DiamChange, DepthChange, ExitClick };
+inline constexpr int eventCount = static_cast<int>(Event::ExitClick) + 1;
 
 class PlannerHandlers {
 public:
@@ -33,7 +35,7 @@ public:
     // that handler only. The captions its earlier steps wrote stay, one line
     // naming the handler and the error goes to err, and false is returned.
     // Example line: "vsbDepth_Change: Run-time error 11: Division by zero".
-    bool raise(Event e, std::ostream& err);
+    [[nodiscard]] bool raise(Event e, std::ostream& err);
 
     // Window-level values; empty until a handler sets them.
     rt::Value places, freq, diam, depth, flen, fdr;

@@ -10,6 +10,8 @@
 #include "window/control_model.h"
 #include "window/planner_handlers.h"
 
+class QLabel;
+class QPushButton;
 class QScrollBar;
 
 namespace planner {
@@ -32,7 +34,9 @@ private:
 
     ControlModel model_;
     PlannerHandlers handlers_;
-    std::array<QWidget*, loneControls + 2 * arrayMembers> widgets_{};
+    std::array<QLabel*, controlCount> labels_{}; // by design row; null for the others
+    std::array<QScrollBar*, controlCount> bars_{};
+    QPushButton* exit_ = nullptr;
 };
 
 } // namespace planner
