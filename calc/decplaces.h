@@ -6,7 +6,9 @@
 namespace calc {
 
 // The result slot of decplaces: empty until the first call, then the result
-// of the latest call that succeeded. Read it right after the call.
+// of the latest call that succeeded. Read it right after the call. (The
+// procedures keep their results in module slots rather than returning them
+// so that each stays step for step the procedure the figures come from.)
 extern rt::Value rounded;
 
 // Leaves Int(x * 10^n + 0.5) / 10^n in rounded, one double operation at a

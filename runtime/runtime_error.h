@@ -6,7 +6,8 @@
 
 namespace rt {
 
-// The run-time errors, numbered as the classic BASIC runtimes number them.
+// The run-time errors, numbered as the classic BASIC runtimes number them,
+// so that a report names the same error whichever view or platform ran it.
 enum class ErrorCode {
     InvalidOperation = 5,
     Overflow = 6,

@@ -1,6 +1,12 @@
 // The loosely typed value of the planner, its number-text conversions and its
 // arithmetic. Plain C++, independent of the process locale: a full stop is
 // always the decimal point, whatever LC_NUMERIC says.
+//
+// Why a loose value rather than plain doubles: every figure the planner
+// shows depends on which kind each step computes with (a scroll bar's
+// 16-bit integer, a caption's text read back, a double), and on the text
+// forms in between (15 significant digits, so 3 * 0.1 shows 0.3). Keeping
+// the kinds makes each step compute exactly as the figures require.
 #pragma once
 
 #include <cstdint>

@@ -33,20 +33,14 @@ private slots:
     {
         QTest::addColumn<Value>("value");
         QTest::addColumn<QString>("text");
-        const std::pair<Value, const char*> rows[] = {{Value(), ""},
-                                                      {i16(-42), "-42"},
-                                                      {Value(" 1 2"), " 1 2"},
-                                                      {3 * 0.1, "0.3"},
-                                                      {1.5 * 25.4, "38.1"},
-                                                      {313.0 / 100, "3.13"},
-                                                      {2.0 / 3, "0.666666666666667"},
-                                                      {-0.125, "-0.125"},
-                                                      {-0.0, "0"},
-                                                      {123456789012345.0, "123456789012345"},
-                                                      {1e15, "1E+15"},
-                                                      {0.0001, "0.0001"},
-                                                      {-0.000015, "-1.5E-05"},
-                                                      {top, "1.79769313486232E+308"}};
+        // clang-format off
+        const std::pair<Value, const char*> rows[] = {
+            {Value(), ""}, {i16(-42), "-42"}, {Value(" 1 2"), " 1 2"}, {3 * 0.1, "0.3"},
+            {1.5 * 25.4, "38.1"}, {313.0 / 100, "3.13"}, {2.0 / 3, "0.666666666666667"},
+            {-0.125, "-0.125"}, {-0.0, "0"}, {123456789012345.0, "123456789012345"},
+            {1e15, "1E+15"}, {0.0001, "0.0001"}, {-0.000015, "-1.5E-05"},
+            {top, "1.79769313486232E+308"}};
+        // clang-format on
         for (const auto& [value, text] : rows)
             QTest::newRow(text) << value << text;
     }
@@ -63,27 +57,17 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("val");
         QTest::addColumn<ErrorCode>("error"); // of the strict reading, which else gives val
+        // clang-format off
         const std::tuple<const char*, double, ErrorCode> rows[] = {
-            {"", 0, TM},
-            {" 1 2", 12, TM},
-            {".49", 0.49, none},
-            {" -3 ", -3, none},
-            {"\t4\n5", 45, TM},
-            {"-1.5e2x", -150, TM},
-            {"+2E+3", 2000, none},
-            {"1E-05", 0.00001, none},
-            {"1e", 1, TM},
-            {"1,5", 1, TM},
-            {"1.2.3", 1.2, TM},
-            {"abc", 0, TM},
-            {"-", 0, TM},
-            {"1\r2", 1, TM},
-            {"1e-400", 0, none},
-            {"-1e400", -inf, OV},
-            {"1e99999999999999", inf, OV},
-            {"1.79769313486232E+308", top, none}, // the largest's own text form
-            {"1.797693134862324E+308", top, none},
-            {"1.797693134862326E+308", inf, OV}};
+            {"", 0, TM},            {" 1 2", 12, TM},          {".49", 0.49, none},
+            {" -3 ", -3, none},     {"\t4\n5", 45, TM},        {"-1.5e2x", -150, TM},
+            {"+2E+3", 2000, none},  {"1E-05", 0.00001, none},  {"1e", 1, TM},
+            {"1,5", 1, TM},         {"1.2.3", 1.2, TM},        {"abc", 0, TM},
+            {"-", 0, TM},           {"1\r2", 1, TM},           {"1e-400", 0, none},
+            {"-1e400", -inf, OV},   {"1e99999999999999", inf, OV},
+            {"1.79769313486232E+308", top, none}, // the largest double's own text
+            {"1.797693134862324E+308", top, none}, {"1.797693134862326E+308", inf, OV}};
+        // clang-format on
         for (const auto& [text, val, error] : rows)
             QTest::newRow(text) << text << val << error;
     }
@@ -150,17 +134,13 @@ private slots:
         QTest::addColumn<double>("x");
         QTest::addColumn<int>("int16");
         QTest::addColumn<qint64>("int32");
-        const std::tuple<double, int, qint64> rows[] = {{2.5, 2, 2},
-                                                        {3.5, 4, 4},
-                                                        {-2.5, -2, -2},
-                                                        {2.6, 3, 3},
-                                                        {32767.4, 32767, 32767},
-                                                        {-32768.5, -32768, -32768},
-                                                        {32767.5, 99999, 32768},
-                                                        {-32769, 99999, -32769},
-                                                        {-2147483648.5, 99999, -2147483648LL},
-                                                        {2147483647.5, 99999, 99999},
-                                                        {std::nan(""), 99999, 99999}};
+        // clang-format off
+        const std::tuple<double, int, qint64> rows[] = {
+            {2.5, 2, 2}, {3.5, 4, 4}, {-2.5, -2, -2}, {2.6, 3, 3}, {32767.4, 32767, 32767},
+            {-32768.5, -32768, -32768}, {32767.5, 99999, 32768}, {-32769, 99999, -32769},
+            {-2147483648.5, 99999, -2147483648LL}, {2147483647.5, 99999, 99999},
+            {std::nan(""), 99999, 99999}};
+        // clang-format on
         for (const auto& [x, int16, int32] : rows)
             QTest::addRow("%.1f", x) << x << int16 << int32;
     }

@@ -2,6 +2,11 @@
 // runs a fixed sequence of steps over the control model; figures pass from
 // step to step through the captions, so every later step computes with the
 // figure as shown (the focal length rounded to two places, not unrounded).
+// That chaining is the planner's arithmetic, not an accident: on a 10-inch
+// dish 4.3 inches deep the focal length shows 1.45 and the F/D ratio
+// 1.45 / 10 = 0.145 rounds to 0.14; from the unrounded focal length it
+// would be 0.15. The handler names (Form_Load, vsbDiam_Change ...) are the
+// window's event names, kept so each handler reads as the event it serves.
 #pragma once
 
 #include <functional>
