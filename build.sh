@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Dish Planner developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The planner's one entry point for people and CI, on Debian 12.
 #   ./build.sh run    install what is missing, build, open the planner
 #   ./build.sh test   install what is missing, build, run every test
@@ -12,7 +14,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake g++ make qt6-base-dev locales-all fonts-liberation2 file
-    binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev)
+    binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev lintian reuse man-db)
 
 usage() {
     echo "usage: ./build.sh run | test | sanitize | fuzz | bench" >&2

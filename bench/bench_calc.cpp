@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The calculations and one handler on the control model, without widgets.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The benchmarks' entry: a Qt application on the offscreen platform, then
 // Google Benchmark. Without arguments every benchmark runs 10 times and only
 // the mean, median and spread are reported.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up to the first shown window, and the peak memory of that process:
 // the planner against a bare Qt window with the same 61 widgets, each a new
 // process per iteration.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One whole change event through the Qt view: an arrow step on the diameter
 // bar, its handler, and the widgets updated from the model; then the same
 // with the window repainted as well.

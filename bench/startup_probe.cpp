@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts one window and exits the moment it has first been shown and
 // painted, without tearing anything down: the planner itself, or a bare Qt
 // window holding the same 61 widgets (plain QLabels, with the same captions

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The dish profile: depth of the paraboloid at every whole inch of radius,
 // drawn as bars and figures into the window's two label arrays.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The gain of a parabolic dish as a power ratio (not in decibels).
 #pragma once
 

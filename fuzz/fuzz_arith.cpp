@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Value arithmetic on any two values of any kind: either a finite double,
 // or the runtime's own error, and the right one of them.
 #include <cmath>

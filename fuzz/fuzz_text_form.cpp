@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The text form of any finite double reads back, by the strict rule, as that
 // double to 15 significant digits, and prints again as the same text.
 #include <cmath>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Val reads any text without raising, and agrees with the strict reading
 // wherever the strict reading accepts the text.
 #include <cmath>

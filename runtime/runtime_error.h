@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one exception type of the planner's runtime: every operation that
 // cannot give a right number raises it instead of returning a wrong one.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The loosely typed value of the planner, its number-text conversions and its
 // arithmetic. Plain C++, independent of the process locale: a full stop is
 // always the decimal point, whatever LC_NUMERIC says.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Dish Planner developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows resource script compiles, and the result holds the version
 # block and the icon. Usage: check_windres.sh CONFIGURED_RC SCRATCH_DIR VERSION
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Rounding, gain and the dish profile, against figures worked out by hand.
 #include <QtTest>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The handlers on the control model: the worked states, which handler
 // computes what, and the event boundary for run-time errors.
 #include <sstream>

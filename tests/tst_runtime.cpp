@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The runtime's numbers: text forms, the two readings, arithmetic, the
 // conversions and the counting loop, against figures written out by hand.
 #include <clocale>

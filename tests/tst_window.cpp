@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Qt window through real key and mouse events: the worked states, the
 // layout, what the labels draw, focus, Exit and what screen readers get.
 #include <QAccessible>

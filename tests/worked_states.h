@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The planner's worked figures, shared by the tests of the handlers and of
 // every view: what the window shows after its three scroll bars have been
 // moved from start-up (1200 MHz, 10 in, depth 20) to the given values.

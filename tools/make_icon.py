@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Dish Planner developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the planner's icon, a yellow lightning bolt with a dark outline, in
 the 16-colour palette at 32x32 and 16x16, and writes planner.ico (both
 images, 4 bits a pixel) and planner-16.png / planner-32.png, with a 48x48

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the planner window offscreen after moving its three scroll bars to
 // the given values, and saves it as a PNG. A developer's tool, not installed.
 //

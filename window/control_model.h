@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the handlers read and write of the window, without a toolkit: each
 // label's caption and height, each scroll bar's value. The view shows it.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The planner window as designed: its 61 controls, one table, in twips.
 // Nothing here depends on a toolkit; each view builds its controls from it.
 //

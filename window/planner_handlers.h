@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The planner's event handlers and its window-level values. Each handler
 // runs a fixed sequence of steps over the control model; figures pass from
 // step to step through the captions, so every later step computes with the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader gets of the planner beyond what Qt gives each widget:
 // the scroll bars are named by quantity and unit, and each figure carries
 // its meaning as its description, from the design table's meaning column.

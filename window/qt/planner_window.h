@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The planner window in Qt: widgets built from the design table at 15 twips
 // per logical pixel, events forwarded to the handlers, and the control
 // model shown after each handler has returned.
