@@ -8,6 +8,7 @@
 #   ./build.sh sanitize   every test again under AddressSanitizer and UBSan
 #   ./build.sh fuzz       each libFuzzer target for FUZZ_SECONDS (30) seconds
 #   ./build.sh bench      the benchmarks (not part of any test run)
+#   ./build.sh orca       what Orca speaks of the planner, headless (tests/orca)
 # Both are idempotent: a second run installs nothing and rebuilds only what
 # changed. Under CI (CI set), compiler warnings are errors.
 set -euo pipefail
@@ -17,7 +18,7 @@ packages=(cmake g++ make qt6-base-dev locales-all fonts-liberation2 file
     binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev lintian reuse man-db)
 
 usage() {
-    echo "usage: ./build.sh run | test | sanitize | fuzz | bench" >&2
+    echo "usage: ./build.sh run | test | sanitize | fuzz | bench | orca" >&2
     exit 2
 }
 
@@ -82,6 +83,11 @@ fuzz)
     install_missing clang libclang-rt-14-dev
     build fuzz
     fuzz
+    ;;
+orca)
+    install_missing orca speech-dispatcher at-spi2-core xvfb xauth xdotool dbus-x11 bc
+    build default --target dish-planner
+    tests/orca/check_orca.sh build/dish-planner build/orca-transcript.txt
     ;;
 bench)
     install_missing libbenchmark-dev

@@ -9,6 +9,7 @@
 
 #include "calc/ggainn.h"
 #include "window/planner_handlers.h"
+#include "window/spoken.h"
 #include "worked_states.h"
 
 using namespace planner;
@@ -126,6 +127,33 @@ private slots:
         QVERIFY(p.move(Ctl::vsbDepth, 20) && p.move(Ctl::vsbFreq, 1200));
         for (const char* c : {"lblGain=5", "lblFlen=3.13", "Label11=79.502", "lblFdr=0.31"})
             QCOMPARE(p.caption(QString(c).section('=', 0, 0)), QString(c).section('=', 1));
+    }
+
+    // What a screen reader announces after each change: only what differs.
+    void announcements_data()
+    {
+        QTest::addColumn<int>("bar");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("diameter 11")
+            << int(Ctl::vsbDiam) << 11
+            << "Diameter 11 inches, 279.4 millimetres. Focal length 3.78 inches, 96.012 "
+               "millimetres. F/D ratio 0.34. Gain 6 times. Rim 1.67 deep at 5 inches.";
+        QTest::newRow("depth 2.3") << int(Ctl::vsbDepth) << 23
+                                   << "Depth 2.3 inches, 58.42 millimetres. Focal length 2.72 "
+                                      "inches, 69.088 millimetres. F/D ratio 0.27. Rim 2.31 deep "
+                                      "at 5 inches."; // 25 / (40 * 0.27)
+        QTest::newRow("frequency 1201, gain 5 still") << int(Ctl::vsbFreq) << 1201 << "";
+    }
+    void announcements()
+    {
+        QFETCH(int, bar);
+        QFETCH(int, value);
+        QFETCH(QString, sentence);
+        Planner p;
+        const std::vector<std::string> before = captionsOf(p.m);
+        QVERIFY(p.move(Ctl(bar), value));
+        QCOMPARE(QString::fromStdString(changeAnnouncement(before, p.m)), sentence);
     }
 
     void exitUnloads()

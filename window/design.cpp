@@ -51,7 +51,7 @@ constexpr ControlDesign profileFigure(int i)
             .tooltip = i == 0   ? "Centre of dish only Radius dimentions shown shown "
                        : i == 5 ? "One inch or 25.4 mm. appart"
                                 : "",
-            .meaning = "Depth at {r} from the centre"};
+            .meaning = "at {r}, {} deep"};
 }
 
 // Design-time captions "1" to "20" on members 0 to 19 and none on 20; the
@@ -69,7 +69,7 @@ constexpr ControlDesign profileBar(int i)
             .caption = barCaptions[i],
             .align = left ? Align::Left : Align::Center,
             .backColor = 0x00FFFF,
-            .meaning = "Bar for the depth at {r} from the centre"};
+            .meaning = "bar at {r}"};
 }
 
 constexpr DesignTable makeTable()
@@ -81,17 +81,18 @@ constexpr DesignTable makeTable()
         heading("Label4", {3120, 120, 855, 375}, "Gain"),
         heading("Label5", {4320, 120, 735, 375}, "   Depth   in ins."),
         heading("Label6", {5280, 120, 855, 495}, "Focal Length"),
-        figure("lblFreq", {240, 720, 735, 255}, Font::Bold, "1200", "Frequency in MHz"),
-        figure("lblDiam", {1320, 600, 615, 255}, Font::Bold, "10", "Diameter in inches"),
-        figure("lblFdr", {2280, 600, 615, 255}, Font::Bold, ".49", "F/D ratio"),
-        figure("lblGain", {3120, 600, 855, 255}, Font::Bold, "11", "Gain as a power ratio"),
-        figure("lblDepth", {4200, 600, 855, 255}, Font::Bold, "5", "Depth in inches"),
-        figure("lblFlen", {5280, 600, 855, 255}, Font::Bold, "7.4", "Focal length in inches"),
-        figure("Label9", {1320, 960, 615, 255}, Font::Default, "254", {},
+        figure("lblFreq", {240, 720, 735, 255}, Font::Bold, "1200", "Frequency {} MHz"),
+        figure("lblDiam", {1320, 600, 615, 255}, Font::Bold, "10", "Diameter {} inches"),
+        figure("lblFdr", {2280, 600, 615, 255}, Font::Bold, ".49", "F/D ratio {}"),
+        figure("lblGain", {3120, 600, 855, 255}, Font::Bold, "11", "Gain {} times"),
+        figure("lblDepth", {4200, 600, 855, 255}, Font::Bold, "5", "Depth {} inches"),
+        figure("lblFlen", {5280, 600, 855, 255}, Font::Bold, "7.4", "Focal length {} inches"),
+        figure("Label9", {1320, 960, 615, 255}, Font::Default, "254", "Diameter {} millimetres",
                "Diameter in millimeters"),
-        figure("Label10", {4200, 960, 855, 255}, Font::Default, "127", {}, "Depth in Millimeters"),
-        figure("Label11", {5280, 960, 855, 255}, Font::Default, "197.96", {},
-               "Focal length in Millimeters"),
+        figure("Label10", {4200, 960, 855, 255}, Font::Default, "127", "Depth {} millimetres",
+               "Depth in Millimeters"),
+        figure("Label11", {5280, 960, 855, 255}, Font::Default, "197.96",
+               "Focal length {} millimetres", "Focal length in Millimeters"),
         scrollBar("vsbFreq", 480, {1200, 10000, 1200, 1, 100}, "Frequency in MHz"),
         scrollBar("vsbDiam", 1440, {10, 40, 10, 1, 1}, "Diameter in inches"),
         scrollBar("vsbDepth", 4440, {10, 50, 20, 1, 1}, "Depth in tenths of an inch"),

@@ -46,9 +46,10 @@ struct ControlDesign {
     Align align = Align::Left;
     std::optional<std::uint32_t> backColor; // 0xRRGGBB; none: the face colour
     ScrollSettings scroll;
-    // What the control stands for, for a screen reader: a scroll bar's name,
-    // a figure's description. In an array member "{r}" stands for its
-    // radius, "1 inch" or "5 inches". Empty: the caption says it all.
+    // What a screen reader says for the control: a scroll bar's name, or a
+    // label's spoken form, in which "{}" stands for its caption and "{r}"
+    // for an array member's radius ("1 inch", "5 inches"). Empty: the
+    // caption says it all.
     std::string_view meaning;
 };
 

@@ -1,26 +1,42 @@
 // SPDX-FileCopyrightText: 2026 The Dish Planner developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What a screen reader gets of the planner beyond what Qt gives each widget:
-// the scroll bars are named by quantity and unit, and each figure carries
-// its meaning as its description, from the design table's meaning column.
+// What a screen reader gets of the Qt window, beyond what Qt gives each
+// widget: the window is a frame with a title; each label is read by its
+// spoken form (its meaning and unit around the caption) while its text
+// stays the caption exactly as shown; a vanished bar or an empty figure is
+// not on the screen for a reader; the scroll bars are named by quantity
+// and describe every figure (Orca's Where Am I reads it); and after each
+// change an accessible-only notification announces the figures it rewrote.
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 class QWidget;
 
 namespace planner {
 
-struct ControlDesign;
+class ControlModel;
 
-// The meaning column with "{r}" spelled out for an array member.
-// Example: for label8(1) "Depth at 1 inch from the centre", for label8(3)
-// "Depth at 3 inches from the centre".
-QString meaningOf(const ControlDesign& design);
+class ScreenReaders : public QObject {
+    Q_OBJECT
+public:
+    // Call once the window's controls exist, each carrying its design row
+    // in the property "designRow".
+    ScreenReaders(QWidget* window, const ControlModel& model);
 
-// A scroll bar's accessible name, or a label's description where its
-// tooltip does not already describe it (a tooltip stays the description).
-void describeForScreenReaders(QWidget* widget, const ControlDesign& design);
+    const ControlModel& model() const { return model_; }
+    QString announcement() const { return announcement_; }
+
+    // Announces text to screen readers; nothing for an empty text.
+    // Example: after Down on the diameter bar at start-up, "Diameter 11
+    // inches, 279.4 millimetres. Focal length 3.78 inches, ...".
+    void announce(const QString& text);
+
+private:
+    const ControlModel& model_;
+    QString announcement_;
+};
 
 } // namespace planner

@@ -13,6 +13,7 @@
 
 #include "window/qt/accessibility.h"
 #include "window/qt/fonts.h"
+#include "window/spoken.h"
 
 namespace planner {
 
@@ -35,9 +36,19 @@ QString text(std::string_view s)
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
-QScrollBar* makeScrollBar(const ControlDesign& d, QWidget* parent)
+// Every control knows its design row before it first tells a screen reader
+// anything, so that the reader gets the planner's interface for it.
+template <typename Control> Control* make(int row, QWidget* parent)
 {
-    auto* bar = new QScrollBar(Qt::Vertical, parent);
+    auto* control = new Control(parent);
+    control->setProperty("designRow", row);
+    return control;
+}
+
+QScrollBar* makeScrollBar(const ControlDesign& d, int row, QWidget* parent)
+{
+    auto* bar = make<QScrollBar>(row, parent);
+    bar->setOrientation(Qt::Vertical);
     bar->setRange(d.scroll.min, d.scroll.max);
     bar->setSingleStep(d.scroll.smallChange);
     bar->setPageStep(d.scroll.largeChange);
@@ -50,9 +61,9 @@ QScrollBar* makeScrollBar(const ControlDesign& d, QWidget* parent)
 // A label paints its whole rectangle in its back colour and wraps its
 // caption at blanks, keeping them; a framed one draws it just inside the
 // frame.
-QLabel* makeLabel(const ControlDesign& d, QWidget* parent)
+QLabel* makeLabel(const ControlDesign& d, int row, QWidget* parent)
 {
-    auto* label = new QLabel(parent);
+    auto* label = make<QLabel>(row, parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignTop |
@@ -86,6 +97,7 @@ PlannerWindow::PlannerWindow(QWidget* parent)
     setWindowIcon(icon);
     setFont(defaultFont());
     setFixedSize(clientWidth / twipsPerPixel, clientHeight / twipsPerPixel);
+    readers_ = new ScreenReaders(this, model_); // before any widget asks for its interface
     build();
     connectEvents();
     runHandler(Event::Load);
@@ -100,21 +112,22 @@ void PlannerWindow::build()
         QWidget* w = nullptr;
         switch (d.kind) {
         case Kind::ScrollBar:
-            w = bars_[i] = makeScrollBar(d, this);
+            w = bars_[i] = makeScrollBar(d, int(i), this);
             break;
         case Kind::Button:
             w = exit_ = new QPushButton(text(d.caption), this);
             exit_->setAutoDefault(false);
             break;
         case Kind::Label:
-            w = labels_[i] = makeLabel(d, this);
+            w = labels_[i] = makeLabel(d, int(i), this);
             break;
         }
         w->setObjectName(d.index < 0 ? text(d.name)
                                      : QStringLiteral("%1(%2)").arg(text(d.name)).arg(d.index));
         w->setGeometry(pixels(d.twips));
         w->setToolTip(text(d.tooltip));
-        describeForScreenReaders(w, d);
+        if (d.kind == Kind::ScrollBar)
+            w->setAccessibleName(text(d.meaning));
     }
     setTabOrder(scrollBar(Ctl::vsbFreq), scrollBar(Ctl::vsbDiam));
     setTabOrder(scrollBar(Ctl::vsbDiam), exit_);
@@ -137,11 +150,14 @@ void PlannerWindow::connectEvents()
 
 void PlannerWindow::runHandler(Event e)
 {
+    const std::vector<std::string> before = captionsOf(model_);
     // A failed handler has still written its earlier captions: show them,
     // and let the user hear that the change went wrong.
     if (!handlers_.raise(e, std::cerr))
         QApplication::beep();
     showModel();
+    if (e != Event::Load)
+        readers_->announce(QString::fromStdString(changeAnnouncement(before, model_)));
 }
 
 void PlannerWindow::showModel()

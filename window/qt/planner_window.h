@@ -19,6 +19,8 @@ class QScrollBar;
 
 namespace planner {
 
+class ScreenReaders;
+
 class PlannerWindow : public QWidget {
     Q_OBJECT
 public:
@@ -40,6 +42,7 @@ private:
     std::array<QLabel*, controlCount> labels_{}; // by design row; null for the others
     std::array<QScrollBar*, controlCount> bars_{};
     QPushButton* exit_ = nullptr;
+    ScreenReaders* readers_ = nullptr;
 };
 
 } // namespace planner

@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window/spoken.h"
+
+namespace planner {
+
+namespace {
+
+void replaceAll(std::string& s, std::string_view what, std::string_view with)
+{
+    for (auto at = s.find(what); at != std::string::npos; at = s.find(what, at + with.size()))
+        s.replace(at, what.size(), with);
+}
+
+// An inch figure, the millimetre figure below it (or none), read together.
+struct Reading {
+    Ctl figure;
+    Ctl millimetres;
+};
+constexpr Reading readingOrder[] = {
+    {Ctl::lblDiam, Ctl::Label9}, {Ctl::lblDepth, Ctl::Label10}, {Ctl::lblFlen, Ctl::Label11},
+    {Ctl::lblFdr, Ctl::lblFdr},  {Ctl::lblGain, Ctl::lblGain},
+};
+
+} // namespace
+
+std::string spokenForm(const ControlDesign& d, std::string_view caption)
+{
+    if (d.meaning.empty())
+        return std::string(caption);
+    std::string spoken(d.meaning);
+    replaceAll(spoken, "{r}", std::to_string(d.index) + (d.index == 1 ? " inch" : " inches"));
+    replaceAll(spoken, "{}", caption);
+    return spoken;
+}
+
+bool hiddenFromReaders(const ControlDesign& d, std::string_view caption, float height)
+{
+    return d.kind == Kind::Label && (height <= 0.0f || (caption.empty() && !d.backColor));
+}
+
+std::vector<std::string> captionsOf(const ControlModel& model)
+{
+    std::vector<std::string> captions;
+    for (int r = 0; r < controlCount; ++r)
+        captions.push_back(model.rowCaption(r));
+    return captions;
+}
+
+std::string changeAnnouncement(const std::vector<std::string>& before, const ControlModel& after)
+{
+    const auto changed = [&](int r) { return before.at(r) != after.rowCaption(r); };
+    std::string sentence;
+    for (const auto& [figure, mm] : readingOrder) {
+        if (!changed(row(figure)) && !changed(row(mm)))
+            continue;
+        sentence += spokenForm(designTable()[row(figure)], after.caption(figure));
+        if (mm != figure)
+            sentence += ", " + after.caption(mm) + " millimetres";
+        sentence += ". ";
+    }
+    int rim = -1;
+    bool profileChanged = false;
+    for (int i = 0; i < arrayMembers; ++i) {
+        profileChanged = profileChanged || changed(row(LabelArray::label8, i));
+        if (!after.caption(LabelArray::label8, i).empty())
+            rim = i;
+    }
+    if (profileChanged && rim >= 0)
+        sentence += "Rim " + after.caption(LabelArray::label8, rim) + " deep at " +
+                    std::to_string(rim) + " inches. ";
+    if (!sentence.empty())
+        sentence.pop_back();
+    return sentence;
+}
+
+} // namespace planner
