@@ -10,7 +10,7 @@
 #include "calc/ggainn.h"
 #include "window/planner_handlers.h"
 #include "window/spoken.h"
-#include "worked_states.h"
+#include "worked_rows.h"
 
 using namespace planner;
 
@@ -45,24 +45,17 @@ struct Planner {
 class TestHandlers : public QObject {
     Q_OBJECT
 private slots:
-    void workedStates_data()
-    {
-        QTest::addColumn<int>("state");
-        for (std::size_t i = 0; i < worked::states.size(); ++i)
-            QTest::newRow(worked::states[i].name.data()) << int(i);
-    }
+    void workedStates_data() { worked::addRows(); }
     void workedStates()
     {
-        QFETCH(int, state);
-        const worked::State& s = worked::states[state];
+        const worked::State& s = worked::current();
         Planner p;
         for (const auto& [bar, value] :
              {std::pair{Ctl::vsbFreq, s.freq}, {Ctl::vsbDiam, s.diam}, {Ctl::vsbDepth, s.depth}})
             if (p.m.value(bar) != value)
                 QVERIFY(p.move(bar, value));
         for (const worked::Shown& c : s.shown)
-            QCOMPARE(p.caption(QString::fromUtf8(c.control.data(), c.control.size())),
-                     QString::fromUtf8(c.caption.data(), c.caption.size()));
+            QCOMPARE(p.caption(worked::qs(c.control)), worked::qs(c.caption));
         for (const auto& [member, twips] : s.bars)
             QCOMPARE(p.m.height(LabelArray::label7, member), twips);
         QCOMPARE(p.h.places, rt::Value(std::int16_t{2}));

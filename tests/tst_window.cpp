@@ -11,7 +11,7 @@
 #include <QtTest>
 
 #include "window/qt/planner_window.h"
-#include "worked_states.h"
+#include "worked_rows.h"
 
 namespace {
 
@@ -65,22 +65,15 @@ private slots:
     }
     void cleanup() { delete w; }
 
-    void workedStates_data()
-    {
-        QTest::addColumn<int>("state");
-        for (std::size_t i = 0; i < worked::states.size(); ++i)
-            QTest::newRow(worked::states[i].name.data()) << int(i);
-    }
+    void workedStates_data() { worked::addRows(); }
     void workedStates()
     {
-        QFETCH(int, state);
-        const worked::State& s = worked::states[state];
+        const worked::State& s = worked::current();
         keyTo("vsbFreq", s.freq);
         keyTo("vsbDiam", s.diam);
         keyTo("vsbDepth", s.depth);
         for (const worked::Shown& c : s.shown)
-            QCOMPARE(label(QString::fromUtf8(c.control.data(), c.control.size()))->text(),
-                     QString::fromUtf8(c.caption.data(), c.caption.size()));
+            QCOMPARE(label(worked::qs(c.control))->text(), worked::qs(c.caption));
         for (const auto& [member, twips] : s.bars)
             QCOMPARE(label(QStringLiteral("label7(%1)").arg(member))->height(), qRound(twips / 15));
     }
