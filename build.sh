@@ -87,7 +87,7 @@ fuzz)
 orca)
     install_missing orca speech-dispatcher at-spi2-core xvfb xauth xdotool dbus-x11 bc
     build default --target dish-planner
-    tests/orca/check_orca.sh build/dish-planner build/orca-transcript.txt
+    ctest --preset orca
     ;;
 bench)
     install_missing libbenchmark-dev
