@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Dish Planner developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# A Wine prefix for the tests, made once. Its windows are not left to a
+# window manager: under Xvfb there is none, and Wine would wait two seconds
+# for one at every window it closes. Usage: wine_prefix.sh PREFIX
+set -euo pipefail
+export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+[ -f "$WINEPREFIX/user.reg" ] && grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" && exit 0
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
+wineserver -w
+grep -q '"Managed"="N"' "$WINEPREFIX/user.reg"
