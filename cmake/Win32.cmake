@@ -24,6 +24,7 @@ set_property(SOURCE ${PROJECT_BINARY_DIR}/app/manifest.rc APPEND PROPERTY OBJECT
 set_property(SOURCE ${PROJECT_BINARY_DIR}/app/planner.rc APPEND PROPERTY OBJECT_DEPENDS
   ${PROJECT_SOURCE_DIR}/resources/planner.ico)
 
+include(cmake/WindowsPackage.cmake)
 
 include(CTest)
 if(BUILD_TESTING)

@@ -287,16 +287,29 @@ int fontHeight(HWND c)
     return f.lfHeight;
 }
 
+int iconWidth(HWND w, WPARAM which)
+{
+    ICONINFO info{};
+    BITMAP b{};
+    const auto icon = reinterpret_cast<HICON>(SendMessageW(w, WM_GETICON, which, 0));
+    if (!icon || !GetIconInfo(icon, &info))
+        return 0;
+    GetObjectW(info.hbmMask, sizeof b, &b);
+    DeleteObject(info.hbmMask);
+    DeleteObject(info.hbmColor);
+    return b.bmWidth;
+}
+
 void dpiChanges()
 {
     const struct {
         UINT dpi;
         Box client, label5, label7at5;
-        int bold, normal;
+        int bold, normal, bigIcon, smallIcon;
     } rows[] = {
-        {144, {0, 0, 1188, 860}, {432, 12, 74, 38}, {252, 372, 35, 202}, -20, -16},
-        {192, {0, 0, 1584, 1146}, {576, 16, 98, 50}, {336, 496, 46, 269}, -26, -21},
-        {96, {0, 0, 792, 573}, {288, 8, 49, 25}, {168, 248, 23, 134}, -13, -11},
+        {144, {0, 0, 1188, 860}, {432, 12, 74, 38}, {252, 372, 35, 202}, -20, -16, 48, 24},
+        {192, {0, 0, 1584, 1146}, {576, 16, 98, 50}, {336, 496, 46, 269}, -26, -21, 64, 32},
+        {96, {0, 0, 792, 573}, {288, 8, 49, 25}, {168, 248, 23, 134}, -13, -11, 32, 16},
     };
     Window win;
     for (const auto& r : rows) {
@@ -310,6 +323,8 @@ void dpiChanges()
         check::equal(boxOf(win.at("label7(5)")), r.label7at5, "label7(5)" + at);
         check::equal(fontHeight(win.at("lblFdr")), r.bold, "bold figure font" + at);
         check::equal(fontHeight(win.at("Label1")), r.normal, "default font" + at);
+        check::equal(iconWidth(win.w.hwnd(), ICON_BIG), r.bigIcon, "big icon" + at);
+        check::equal(iconWidth(win.w.hwnd(), ICON_SMALL), r.smallIcon, "small icon" + at);
     }
 }
 

@@ -4,10 +4,14 @@
 #
 # A Wine prefix for the tests, made once. Its windows are not left to a
 # window manager: under Xvfb there is none, and Wine would wait two seconds
-# for one at every window it closes. Usage: wine_prefix.sh PREFIX
+# for one at every window it closes. Nor does it put menu entries or file
+# associations on the Linux desktop (winemenubuilder stays off).
+# Usage: wine_prefix.sh PREFIX
 set -euo pipefail
-export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+export XDG_CONFIG_HOME=$WINEPREFIX-xdg/config XDG_DATA_HOME=$WINEPREFIX-xdg/data
 [ -f "$WINEPREFIX/user.reg" ] && grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" && exit 0
+wine reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /d '' /f >/dev/null
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
 wineserver -w
 grep -q '"Managed"="N"' "$WINEPREFIX/user.reg"

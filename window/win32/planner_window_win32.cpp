@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <sstream>
+#include <utility>
 #include <vector>
 
 #include "window/win32/controls_win32.h"
@@ -101,6 +102,9 @@ PlannerWindow::~PlannerWindow()
     quitOnClose_ = false;
     if (hwnd_)
         DestroyWindow(hwnd_);
+    for (HICON icon : icons_)
+        if (icon)
+            DestroyIcon(icon);
 }
 
 bool PlannerWindow::create(HINSTANCE instance, int show)
@@ -128,6 +132,7 @@ bool PlannerWindow::create(HINSTANCE instance, int show)
     runHandler(Event::Load);
     // The underlined x shows from the start, not only once Alt is pressed.
     SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);
+    setIcons();
     focus_ = controls_[row(Ctl::vsbFreq)];
     ShowWindow(hwnd_, show);
     UpdateWindow(hwnd_);
@@ -154,6 +159,25 @@ bool PlannerWindow::build()
     SetWindowPos(controls_[row(Ctl::cmdExit)], controls_[row(Ctl::vsbDiam)], 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return true;
+}
+
+// The program file's icon at the sizes for the current dpi: the big one
+// (Alt+Tab) and the small one (the caption and the taskbar).
+void PlannerWindow::setIcons()
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const int metrics[] = {SM_CXSMICON, SM_CXICON}; // by ICON_SMALL (0) and ICON_BIG (1)
+    for (const int which : {ICON_SMALL, ICON_BIG}) {
+        const int size = GetSystemMetricsForDpi(metrics[which], dpi_);
+        HICON icon = static_cast<HICON>(
+            LoadImageW(instance, MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, 0));
+        if (!icon)
+            continue;
+        SendMessageW(hwnd_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+        if (icons_[which])
+            DestroyIcon(icons_[which]);
+        icons_[which] = icon;
+    }
 }
 
 // The frame around a client area of the design's size at the current dpi.
@@ -298,6 +322,7 @@ void PlannerWindow::onDpiChanged(UINT dpi, const RECT& suggested)
     }
     fonts_ = std::move(fonts); // the old ones are no longer in use
     resizeFrame(suggested.left, suggested.top);
+    setIcons();
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 

@@ -51,6 +51,7 @@ private:
     void dispatch(MSG& m);
     int rowOf(LPARAM control) const;
     bool build();
+    void setIcons();
     void resizeFrame(int left, int top);
     RECT rectOf(int row) const;
     void place(int row);
@@ -68,7 +69,8 @@ private:
     std::array<HWND, controlCount> controls_{}; // by design row
     std::array<int, controlCount> heights_{};   // each control's height as placed
     HWND hwnd_ = nullptr;
-    HWND focus_ = nullptr; // the control to give the focus back to on activation
+    std::array<HICON, 2> icons_{}; // by ICON_SMALL (0) and ICON_BIG (1)
+    HWND focus_ = nullptr;         // the control to give the focus back to on activation
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     SIZE frame_{}; // the window's outer size, fixed
     bool quitOnClose_ = true;
