@@ -9,7 +9,7 @@ enable_language(RC)
 add_library(planner_win32 STATIC
   window/win32/controls_win32.cpp window/win32/planner_window_win32.cpp
   window/win32/screen_reader_names.cpp)
-target_link_libraries(planner_win32 PUBLIC planner_core comctl32 ole32 oleacc)
+target_link_libraries(planner_win32 PUBLIC planner_core comctl32 ole32)
 # Windows 10 1607 for the per-monitor dpi calls; wide-character API.
 target_compile_definitions(planner_win32 PUBLIC
   UNICODE _UNICODE NOMINMAX WINVER=0x0A00 _WIN32_WINNT=0x0A00)
@@ -30,3 +30,7 @@ include(CTest)
 if(BUILD_TESTING)
   add_subdirectory(tests/win32)
 endif()
+
+# Developer's tool: the window's picture as a BMP (docs/planner-windows.png).
+add_executable(planner-screenshot EXCLUDE_FROM_ALL tools/screenshot_win32.cpp)
+target_link_libraries(planner-screenshot PRIVATE planner_win32)
