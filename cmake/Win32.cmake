@@ -30,6 +30,7 @@ include(CTest)
 if(BUILD_TESTING)
   add_subdirectory(tests/win32)
 endif()
+add_subdirectory(bench/win32)
 
 # Developer's tool: the window's picture as a BMP (docs/planner-windows.png).
 add_executable(planner-screenshot EXCLUDE_FROM_ALL tools/screenshot_win32.cpp)
