@@ -7,7 +7,8 @@
 enable_language(RC)
 
 add_library(planner_win32 STATIC
-  window/win32/controls_win32.cpp window/win32/planner_window_win32.cpp
+  window/win32/controls_win32.cpp window/win32/planner_window_dpi.cpp
+  window/win32/planner_window_win32.cpp
   window/win32/screen_reader_names.cpp)
 target_link_libraries(planner_win32 PUBLIC planner_core comctl32 ole32)
 # Windows 10 1607 for the per-monitor dpi calls; wide-character API.

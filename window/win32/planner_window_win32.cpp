@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <sstream>
-#include <utility>
 #include <vector>
 
 #include "window/win32/controls_win32.h"
@@ -24,19 +23,17 @@ namespace {
 
 constexpr wchar_t className[] = L"DishPlannerWindow";
 constexpr wchar_t title[] = L"Parabolic dish planner: gain and profile";
-constexpr DWORD frameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int firstId = 100; // control ids: firstId + row, clear of IDOK and IDCANCEL
-constexpr int iconId = 1;    // the program file's icon resource
 
 // The window class, once per process: the face colour behind the controls,
 // the program file's icon at the system's two icon sizes.
-bool registerClass(HINSTANCE instance, WNDPROC proc)
+bool registerClass(HINSTANCE instance, WNDPROC proc, int iconId)
 {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     if (GetClassInfoExW(instance, className, &wc))
         return true;
-    const auto icon = [instance](int metricX, int metricY) {
+    const auto icon = [instance, iconId](int metricX, int metricY) {
         return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(iconId), IMAGE_ICON,
                                              GetSystemMetrics(metricX), GetSystemMetrics(metricY),
                                              LR_DEFAULTCOLOR));
@@ -111,7 +108,7 @@ bool PlannerWindow::create(HINSTANCE instance, int show)
 {
     if (hwnd_)
         return false;
-    if (!registerClass(instance, windowProc))
+    if (!registerClass(instance, windowProc, iconId))
         return false;
     const INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
@@ -161,64 +158,6 @@ bool PlannerWindow::build()
     return true;
 }
 
-// The program file's icon at the sizes for the current dpi: the big one
-// (Alt+Tab) and the small one (the caption and the taskbar).
-void PlannerWindow::setIcons()
-{
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const int metrics[] = {SM_CXSMICON, SM_CXICON}; // by ICON_SMALL (0) and ICON_BIG (1)
-    for (const int which : {ICON_SMALL, ICON_BIG}) {
-        const int size = GetSystemMetricsForDpi(metrics[which], dpi_);
-        HICON icon = static_cast<HICON>(
-            LoadImageW(instance, MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, 0));
-        if (!icon)
-            continue;
-        SendMessageW(hwnd_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
-        if (icons_[which])
-            DestroyIcon(icons_[which]);
-        icons_[which] = icon;
-    }
-}
-
-// The frame around a client area of the design's size at the current dpi.
-void PlannerWindow::resizeFrame(int left, int top)
-{
-    const SIZE client{scaled(clientWidth, dpi_), scaled(clientHeight, dpi_)};
-    RECT r{0, 0, client.cx, client.cy};
-    AdjustWindowRectExForDpi(&r, frameStyle, FALSE, 0, dpi_);
-    frame_ = {r.right - r.left, r.bottom - r.top};
-    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-    SetWindowPos(hwnd_, nullptr, left, top, frame_.cx, frame_.cy, flags);
-    // Where the frame came out other than reckoned (its caption not yet at
-    // the new dpi), make up the difference.
-    RECT got{};
-    GetClientRect(hwnd_, &got);
-    if (got.right == client.cx && got.bottom == client.cy)
-        return;
-    frame_.cx += client.cx - got.right;
-    frame_.cy += client.cy - got.bottom;
-    SetWindowPos(hwnd_, nullptr, 0, 0, frame_.cx, frame_.cy, flags | SWP_NOMOVE);
-}
-
-// A control's rectangle at the current dpi: the design's, with a label as
-// tall as the model says.
-RECT PlannerWindow::rectOf(int r) const
-{
-    const ControlDesign& d = designTable()[r];
-    const int left = scaled(d.twips.left, dpi_), top = scaled(d.twips.top, dpi_);
-    const int height = d.kind == Kind::Label ? heightPixels(model_.rowHeight(r), dpi_)
-                                             : scaled(d.twips.height, dpi_);
-    return {left, top, left + scaled(d.twips.width, dpi_), top + height};
-}
-
-void PlannerWindow::place(int r)
-{
-    const RECT p = rectOf(r);
-    SetWindowPos(controls_[r], nullptr, p.left, p.top, p.right - p.left, p.bottom - p.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    heights_[r] = p.bottom - p.top;
-}
-
 LRESULT CALLBACK PlannerWindow::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     auto* self = reinterpret_cast<PlannerWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -255,21 +194,11 @@ LRESULT PlannerWindow::handle(UINT msg, WPARAM wp, LPARAM lp)
             runHandler(Event::ExitClick);
         return 0;
     case WM_CTLCOLORSTATIC:
-        if (const int r = rowOf(lp); r >= 0 && designTable()[r].backColor) {
-            const std::uint32_t rgb = *designTable()[r].backColor;
-            const COLORREF c = RGB(rgb >> 16 & 0xFF, rgb >> 8 & 0xFF, rgb & 0xFF);
-            SetBkColor(reinterpret_cast<HDC>(wp), c);
-            SetDCBrushColor(reinterpret_cast<HDC>(wp), c);
-            return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
-        }
+        if (HBRUSH back = backColour(reinterpret_cast<HDC>(wp), rowOf(lp)))
+            return reinterpret_cast<LRESULT>(back);
         break;
     case WM_ACTIVATE:
-        if (LOWORD(wp) == WA_INACTIVE) {
-            if (HWND f = GetFocus(); f && IsChild(self, f))
-                focus_ = f;
-        } else if (focus_) {
-            SetFocus(focus_);
-        }
+        onActivate(LOWORD(wp) != WA_INACTIVE);
         return 0;
     case WM_GETMINMAXINFO:
         if (frame_.cx > 0) { // a fixed size, which may be larger than the screen
@@ -293,6 +222,30 @@ LRESULT PlannerWindow::handle(UINT msg, WPARAM wp, LPARAM lp)
     return DefWindowProcW(self, msg, wp, lp);
 }
 
+// A label's own back colour (the profile's cyan bars): the brush for its
+// background and the colour behind its text; none for the face colour.
+HBRUSH PlannerWindow::backColour(HDC dc, int r) const
+{
+    if (r < 0 || !designTable()[r].backColor)
+        return nullptr;
+    const std::uint32_t rgb = *designTable()[r].backColor;
+    const COLORREF c = RGB(rgb >> 16 & 0xFF, rgb >> 8 & 0xFF, rgb & 0xFF);
+    SetBkColor(dc, c);
+    SetDCBrushColor(dc, c);
+    return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+}
+
+// The focus comes back to the control that had it when the window was left.
+void PlannerWindow::onActivate(bool active)
+{
+    if (!active) {
+        if (HWND f = GetFocus(); f && IsChild(hwnd_, f))
+            focus_ = f;
+    } else if (focus_) {
+        SetFocus(focus_);
+    }
+}
+
 void PlannerWindow::onScroll(HWND bar, int code, int thumb)
 {
     const int r = GetDlgCtrlID(bar) - firstId;
@@ -307,23 +260,6 @@ void PlannerWindow::onScroll(HWND bar, int code, int thumb)
     SetScrollPos(bar, SB_CTL, next, TRUE);
     model_.setValue(Ctl(r), static_cast<std::int16_t>(next));
     runHandler(eventOf(Ctl(r)));
-}
-
-// Everything again at the new dpi: fonts, places, the frame where Windows
-// suggests it.
-void PlannerWindow::onDpiChanged(UINT dpi, const RECT& suggested)
-{
-    dpi_ = dpi;
-    auto fonts = std::make_unique<Fonts>(dpi_);
-    for (int r = 0; r < controlCount; ++r) {
-        SendMessageW(controls_[r], WM_SETFONT,
-                     reinterpret_cast<WPARAM>(fonts->font(designTable()[r].font)), FALSE);
-        place(r);
-    }
-    fonts_ = std::move(fonts); // the old ones are no longer in use
-    resizeFrame(suggested.left, suggested.top);
-    setIcons();
-    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void PlannerWindow::onDestroy()

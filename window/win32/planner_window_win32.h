@@ -46,6 +46,9 @@ public:
     int run();
 
 private:
+    static constexpr DWORD frameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    static constexpr int iconId = 1; // the program file's icon resource
+
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
     void dispatch(MSG& m);
@@ -55,6 +58,8 @@ private:
     void resizeFrame(int left, int top);
     RECT rectOf(int row) const;
     void place(int row);
+    HBRUSH backColour(HDC dc, int row) const;
+    void onActivate(bool active);
     void onScroll(HWND bar, int code, int thumb);
     void onDpiChanged(UINT dpi, const RECT& suggested);
     void onDestroy();
