@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Dish Planner developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# The installer in a scratch Wine prefix: a silent install puts the files,
+# the Start menu entry and the installed-programs entry (version, icon) in
+# place; the installed program opens its window and closes; the silent
+# uninstall takes all of it away again. Judged by the files and the
+# registry file Wine writes, not by exit codes (Wine's are not telling).
+# Usage: check_installer.sh SETUP.exe close_window.exe SCRATCH_PREFIX
+set -uo pipefail
+setup=$1 closer=$2
+# No menu entries on the Linux desktop for what the installer puts in the
+# Start menu: winemenubuilder stays off.
+export WINEPREFIX=$3 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+export XDG_CONFIG_HOME=$WINEPREFIX-xdg/config XDG_DATA_HOME=$WINEPREFIX-xdg/data
+export KEY='[Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Dish Planner]'
+rm -rf "$WINEPREFIX"
+dir="$WINEPREFIX/drive_c/DishPlanner"
+fail=0
+expect() { # WHAT COMMAND...
+    local what=$1
+    shift
+    "$@" || { echo "failed: $what"; fail=1; }
+}
+entry() { awk 'index($0, ENVIRON["KEY"]) == 1 {on = 1; next} /^\[/ {on = 0} on' "$WINEPREFIX/system.reg"; }
+menu() { find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/Dish Planner/Dish Planner.lnk'; }
+
+wine "$setup" /S '/D=C:\DishPlanner'
+wineserver -w
+for f in dish-planner.exe LICENCE.txt README.txt Uninstall.exe; do expect "installs $f" [ -s "$dir/$f" ]; done
+expect "Start menu entry" [ -n "$(menu)" ]
+expect "shows version 1.00" grep -qx '"DisplayVersion"="1.00"' <(entry)
+expect "shows the program's icon" grep -qx '"DisplayIcon"="C:\\\\DishPlanner\\\\dish-planner.exe"' <(entry)
+
+wine 'C:\DishPlanner\dish-planner.exe' &
+closed=$(wine "$closer" "Parabolic dish planner: gain and profile" | tr -d '\r')
+wait $!
+expect "the program closes" grep -qx closed <<<"$closed"
+
+wine 'C:\DishPlanner\Uninstall.exe' /S
+wineserver -w
+expect "removes its folder" [ ! -e "$dir" ]
+expect "removes the Start menu entry" [ -z "$(menu)" ]
+expect "removes the uninstall key" [ -z "$(grep -F "$KEY" "$WINEPREFIX/system.reg")" ]
+wineserver -k 2>/dev/null
+exit $fail

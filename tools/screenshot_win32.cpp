@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The Windows window's picture: moves the three scroll bars to the given
+// values as a released thumb does, then saves the client area as it is on
+// the screen to a 24-bit BMP. A developer's tool, not installed.
+//
+// Usage: planner-screenshot FREQ DIAM DEPTH OUT.bmp
+// Example (under Wine): planner-screenshot.exe 2400 24 30 shot.bmp
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "window/win32/planner_window_win32.h"
+
+namespace {
+
+bool saveClient(HWND w, const char* path)
+{
+    RECT r;
+    GetClientRect(w, &r);
+    const int width = r.right, height = r.bottom, stride = (width * 3 + 3) & ~3;
+    BITMAPINFOHEADER h{};
+    h.biSize = sizeof h;
+    h.biWidth = width;
+    h.biHeight = height;
+    h.biPlanes = 1;
+    h.biBitCount = 24;
+    h.biCompression = BI_RGB;
+    h.biSizeImage = DWORD(stride * height);
+    std::vector<char> pixels(h.biSizeImage);
+    HDC window = GetDC(w), memory = CreateCompatibleDC(window);
+    HBITMAP bitmap = CreateCompatibleBitmap(window, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, window, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&h),
+              DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(w, window);
+    const BITMAPFILEHEADER f{0x4D42, DWORD(sizeof f + sizeof h + h.biSizeImage), 0, 0,
+                             DWORD(sizeof f + sizeof h)};
+    FILE* out = std::fopen(path, "wb");
+    const bool ok = out && std::fwrite(&f, sizeof f, 1, out) && std::fwrite(&h, sizeof h, 1, out) &&
+                    std::fwrite(pixels.data(), pixels.size(), 1, out);
+    return out && std::fclose(out) == 0 && ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: planner-screenshot FREQ DIAM DEPTH OUT.bmp\n");
+        return 2;
+    }
+    planner::win32::PlannerWindow window;
+    if (!window.create(GetModuleHandleW(nullptr)))
+        return 1;
+    const planner::Ctl bars[] = {planner::Ctl::vsbFreq, planner::Ctl::vsbDiam,
+                                 planner::Ctl::vsbDepth};
+    for (int i = 0; i < 3; ++i) {
+        const int value = std::atoi(argv[i + 1]);
+        SendMessageW(window.hwnd(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, value),
+                     LPARAM(window.control(planner::row(bars[i]))));
+    }
+    SetForegroundWindow(window.hwnd());
+    RedrawWindow(window.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    window.handleWaiting();
+    Sleep(500); // let tooltips and the caret settle
+    window.handleWaiting();
+    if (!saveClient(window.hwnd(), argv[4])) {
+        std::fprintf(stderr, "cannot write %s\n", argv[4]);
+        return 1;
+    }
+    return 0;
+}

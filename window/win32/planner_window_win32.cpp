@@ -1,0 +1,335 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The window procedure and the message loop. A scroll bar's value changes
+// on an arrow, a page click or key, and on releasing a dragged thumb; never
+// while the thumb is dragged, and never beyond its range. The loop runs
+// every message through IsDialogMessage, so Tab moves the focus through the
+// tab stops in their z-order and Alt+X presses "E&xit"; Enter and Escape
+// reach the window as IDOK and IDCANCEL, which press nothing.
+#include "window/win32/planner_window_win32.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <sstream>
+#include <vector>
+
+#include "window/win32/controls_win32.h"
+
+namespace planner::win32 {
+
+namespace {
+
+constexpr wchar_t className[] = L"DishPlannerWindow";
+constexpr wchar_t title[] = L"Parabolic dish planner: gain and profile";
+constexpr int firstId = 100; // control ids: firstId + row, clear of IDOK and IDCANCEL
+
+// The window class, once per process: the face colour behind the controls,
+// the program file's icon at the system's two icon sizes.
+bool registerClass(HINSTANCE instance, WNDPROC proc, int iconId)
+{
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (GetClassInfoExW(instance, className, &wc))
+        return true;
+    const auto icon = [instance, iconId](int metricX, int metricY) {
+        return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(iconId), IMAGE_ICON,
+                                             GetSystemMetrics(metricX), GetSystemMetrics(metricY),
+                                             LR_DEFAULTCOLOR));
+    };
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = className;
+    wc.hIcon = icon(SM_CXICON, SM_CYICON);
+    wc.hIconSm = icon(SM_CXSMICON, SM_CYSMICON);
+    return RegisterClassExW(&wc) != 0;
+}
+
+Event eventOf(Ctl bar)
+{
+    switch (bar) {
+    case Ctl::vsbFreq:
+        return Event::FreqChange;
+    case Ctl::vsbDiam:
+        return Event::DiamChange;
+    default:
+        return Event::DepthChange;
+    }
+}
+
+// The next value of a scroll bar for a scroll code, or the same value when
+// the code moves nothing.
+int nextValue(const ScrollSettings& s, int now, int code, int thumb)
+{
+    switch (code) {
+    case SB_LINEUP:
+        return now - s.smallChange;
+    case SB_LINEDOWN:
+        return now + s.smallChange;
+    case SB_PAGEUP:
+        return now - s.largeChange;
+    case SB_PAGEDOWN:
+        return now + s.largeChange;
+    case SB_TOP:
+        return s.min;
+    case SB_BOTTOM:
+        return s.max;
+    case SB_THUMBPOSITION:
+        return thumb;
+    default:
+        return now; // SB_THUMBTRACK and SB_ENDSCROLL
+    }
+}
+
+} // namespace
+
+PlannerWindow::PlannerWindow()
+    : handlers_(model_, [this] {
+          if (hwnd_)
+              DestroyWindow(hwnd_);
+      })
+{
+}
+
+PlannerWindow::~PlannerWindow()
+{
+    quitOnClose_ = false;
+    if (hwnd_)
+        DestroyWindow(hwnd_);
+    for (HICON icon : icons_)
+        if (icon)
+            DestroyIcon(icon);
+}
+
+bool PlannerWindow::create(HINSTANCE instance, int show)
+{
+    if (hwnd_)
+        return false;
+    if (!registerClass(instance, windowProc, iconId))
+        return false;
+    const INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    CreateWindowExW(0, className, title, frameStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    if (!hwnd_)
+        return false;
+    dpi_ = GetDpiForWindow(hwnd_);
+    RECT at{};
+    GetWindowRect(hwnd_, &at);
+    resizeFrame(at.left, at.top);
+    if (!build()) {
+        quitOnClose_ = false;
+        DestroyWindow(hwnd_);
+        quitOnClose_ = true;
+        return false;
+    }
+    runHandler(Event::Load);
+    // The underlined x shows from the start, not only once Alt is pressed.
+    SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);
+    setIcons();
+    focus_ = controls_[row(Ctl::vsbFreq)];
+    ShowWindow(hwnd_, show);
+    UpdateWindow(hwnd_);
+    SetFocus(focus_);
+    return true;
+}
+
+bool PlannerWindow::build()
+{
+    fonts_ = std::make_unique<Fonts>(dpi_);
+    HWND tooltips = createTooltips(hwnd_);
+    const DesignTable& table = designTable();
+    for (int r = 0; r < controlCount; ++r) {
+        const ControlDesign& d = table[r];
+        controls_[r] = createControl(d, hwnd_, firstId + r, dpi_, *fonts_);
+        if (!controls_[r])
+            return false;
+        heights_[r] = scaled(d.twips.height, dpi_);
+        if (tooltips && !d.tooltip.empty())
+            addTooltip(tooltips, hwnd_, controls_[r], d.tooltip);
+        names_.describe(controls_[r], d); // a screen reader's extra; none is no error
+    }
+    // Tab order vsbFreq, vsbDiam, cmdExit, vsbDepth: cmdExit after vsbDiam.
+    SetWindowPos(controls_[row(Ctl::cmdExit)], controls_[row(Ctl::vsbDiam)], 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return true;
+}
+
+LRESULT CALLBACK PlannerWindow::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    auto* self = reinterpret_cast<PlannerWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (msg == WM_NCCREATE) {
+        self = static_cast<PlannerWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->hwnd_ = hwnd;
+    }
+    if (!self || self->hwnd_ != hwnd)
+        return DefWindowProcW(hwnd, msg, wp, lp);
+    return self->handle(msg, wp, lp);
+}
+
+// The design row of one of this window's controls, -1 for anything else.
+int PlannerWindow::rowOf(LPARAM control) const
+{
+    if (!control)
+        return -1;
+    const auto h = reinterpret_cast<HWND>(control);
+    const int r = GetDlgCtrlID(h) - firstId;
+    return r >= 0 && r < controlCount && controls_[r] == h ? r : -1;
+}
+
+LRESULT PlannerWindow::handle(UINT msg, WPARAM wp, LPARAM lp)
+{
+    HWND self = hwnd_;
+    switch (msg) {
+    case WM_VSCROLL:
+        if (rowOf(lp) >= 0)
+            onScroll(reinterpret_cast<HWND>(lp), LOWORD(wp), HIWORD(wp));
+        return 0;
+    case WM_COMMAND:
+        if (rowOf(lp) == row(Ctl::cmdExit) && HIWORD(wp) == BN_CLICKED)
+            runHandler(Event::ExitClick);
+        return 0;
+    case WM_CTLCOLORSTATIC:
+        if (HBRUSH back = backColour(reinterpret_cast<HDC>(wp), rowOf(lp)))
+            return reinterpret_cast<LRESULT>(back);
+        break;
+    case WM_ACTIVATE:
+        onActivate(LOWORD(wp) != WA_INACTIVE);
+        return 0;
+    case WM_GETMINMAXINFO:
+        if (frame_.cx > 0) { // a fixed size, which may be larger than the screen
+            auto* mm = reinterpret_cast<MINMAXINFO*>(lp);
+            mm->ptMinTrackSize = mm->ptMaxTrackSize = {frame_.cx, frame_.cy};
+            return 0;
+        }
+        break;
+    case WM_DPICHANGED:
+        onDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+        return 0;
+    case WM_DESTROY:
+        onDestroy();
+        return 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(self, GWLP_USERDATA, 0);
+        hwnd_ = focus_ = nullptr;
+        controls_.fill(nullptr);
+        break;
+    }
+    return DefWindowProcW(self, msg, wp, lp);
+}
+
+// A label's own back colour (the profile's cyan bars): the brush for its
+// background and the colour behind its text; none for the face colour.
+HBRUSH PlannerWindow::backColour(HDC dc, int r) const
+{
+    if (r < 0 || !designTable()[r].backColor)
+        return nullptr;
+    const std::uint32_t rgb = *designTable()[r].backColor;
+    const COLORREF c = RGB(rgb >> 16 & 0xFF, rgb >> 8 & 0xFF, rgb & 0xFF);
+    SetBkColor(dc, c);
+    SetDCBrushColor(dc, c);
+    return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+}
+
+// The focus comes back to the control that had it when the window was left.
+void PlannerWindow::onActivate(bool active)
+{
+    if (!active) {
+        if (HWND f = GetFocus(); f && IsChild(hwnd_, f))
+            focus_ = f;
+    } else if (focus_) {
+        SetFocus(focus_);
+    }
+}
+
+void PlannerWindow::onScroll(HWND bar, int code, int thumb)
+{
+    const int r = GetDlgCtrlID(bar) - firstId;
+    const ControlDesign& d = designTable()[r];
+    if (d.kind != Kind::ScrollBar)
+        return;
+    const int now = GetScrollPos(bar, SB_CTL);
+    const int next =
+        std::clamp(nextValue(d.scroll, now, code, thumb), int(d.scroll.min), int(d.scroll.max));
+    if (next == now)
+        return;
+    SetScrollPos(bar, SB_CTL, next, TRUE);
+    model_.setValue(Ctl(r), static_cast<std::int16_t>(next));
+    runHandler(eventOf(Ctl(r)));
+}
+
+void PlannerWindow::onDestroy()
+{
+    for (HWND c : controls_)
+        names_.forget(c);
+    if (quitOnClose_)
+        PostQuitMessage(0);
+}
+
+void PlannerWindow::runHandler(Event e)
+{
+    // A failed handler has still written its earlier captions: show them,
+    // and let the user hear that the change went wrong.
+    std::ostringstream err;
+    if (!handlers_.raise(e, err)) {
+        OutputDebugStringA(err.str().c_str());
+        MessageBeep(MB_OK);
+    }
+    if (hwnd_) // Exit has closed the window
+        showModel();
+}
+
+// New captions, and the bars whose height changed moved all at once: a
+// change of frequency rewrites half the window.
+void PlannerWindow::showModel()
+{
+    const std::vector<int> rows = model_.takeChangedRows();
+    HDWP moves = BeginDeferWindowPos(static_cast<int>(rows.size()));
+    for (const int r : rows) {
+        if (designTable()[r].kind != Kind::Label)
+            continue; // the handlers change labels only
+        const RECT p = rectOf(r);
+        if (moves && p.bottom - p.top != heights_[r]) {
+            moves = DeferWindowPos(moves, controls_[r], nullptr, p.left, p.top, p.right - p.left,
+                                   p.bottom - p.top, SWP_NOZORDER | SWP_NOACTIVATE);
+            heights_[r] = p.bottom - p.top;
+        }
+        SetWindowTextW(controls_[r], widen(model_.rowCaption(r)).c_str());
+    }
+    if (moves)
+        EndDeferWindowPos(moves);
+}
+
+void PlannerWindow::dispatch(MSG& m)
+{
+    if (hwnd_ && IsDialogMessageW(hwnd_, &m))
+        return;
+    TranslateMessage(&m);
+    DispatchMessageW(&m);
+}
+
+bool PlannerWindow::handleWaiting()
+{
+    MSG m;
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+        if (m.message == WM_QUIT)
+            return false;
+        dispatch(m);
+    }
+    return true;
+}
+
+int PlannerWindow::run()
+{
+    MSG m;
+    BOOL got;
+    while ((got = GetMessageW(&m, nullptr, 0, 0)) > 0)
+        dispatch(m);
+    return got < 0 ? 1 : static_cast<int>(m.wParam);
+}
+
+} // namespace planner::win32

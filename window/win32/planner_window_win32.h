@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The planner window on the plain Win32 API: controls built from the design
+// table at the monitor's dpi, scroll bar and button events forwarded to the
+// handlers, and the control model shown after each handler has returned.
+// Tests drive it in process through the same messages a user's input makes.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "window/control_model.h"
+#include "window/planner_handlers.h"
+#include "window/win32/screen_reader_names.h"
+
+namespace planner::win32 {
+
+class Fonts;
+
+class PlannerWindow {
+public:
+    PlannerWindow();
+    // Destroying the object closes the window without ending the message loop.
+    ~PlannerWindow();
+    PlannerWindow(const PlannerWindow&) = delete;
+    PlannerWindow& operator=(const PlannerWindow&) = delete;
+
+    // Builds the window and every control at the dpi of the monitor it opens
+    // on, raises Form_Load, then shows it with the focus on vsbFreq. False if
+    // Windows refused a window.
+    bool create(HINSTANCE instance, int show = SW_SHOWNORMAL);
+
+    // The top-level window; null before create() and once it is closed.
+    HWND hwnd() const { return hwnd_; }
+    // A control by its design row; null while there is no window.
+    HWND control(int row) const { return hwnd_ ? controls_.at(row) : nullptr; }
+    UINT dpi() const { return dpi_; }
+
+    // Handles every message waiting, as the message loop would; false once
+    // the loop would end (WM_QUIT, posted when the user closed the window).
+    bool handleWaiting();
+    // The message loop, until the window is closed; the program's exit code.
+    int run();
+
+private:
+    static constexpr DWORD frameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    static constexpr int iconId = 1; // the program file's icon resource
+
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
+    void dispatch(MSG& m);
+    int rowOf(LPARAM control) const;
+    bool build();
+    void setIcons();
+    void resizeFrame(int left, int top);
+    RECT rectOf(int row) const;
+    void place(int row);
+    HBRUSH backColour(HDC dc, int row) const;
+    void onActivate(bool active);
+    void onScroll(HWND bar, int code, int thumb);
+    void onDpiChanged(UINT dpi, const RECT& suggested);
+    void onDestroy();
+    // Runs the event's handler, then shows what it changed.
+    void runHandler(Event e);
+    void showModel();
+
+    ControlModel model_;
+    PlannerHandlers handlers_;
+    ScreenReaderNames names_;
+    std::unique_ptr<Fonts> fonts_;
+    std::array<HWND, controlCount> controls_{}; // by design row
+    std::array<int, controlCount> heights_{};   // each control's height as placed
+    HWND hwnd_ = nullptr;
+    std::array<HICON, 2> icons_{}; // by ICON_SMALL (0) and ICON_BIG (1)
+    HWND focus_ = nullptr;         // the control to give the focus back to on activation
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    SIZE frame_{}; // the window's outer size, fixed
+    bool quitOnClose_ = true;
+};
+
+} // namespace planner::win32
