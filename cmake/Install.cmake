@@ -38,6 +38,24 @@ License: GPL-3.0-or-later
  On Debian systems, the complete text of the GNU General Public License
  version 3 can be found in /usr/share/common-licenses/GPL-3.
 
+License: BSD-3-Clause
+ Redistribution and use in source and binary forms, with or without
+ modification, are permitted provided that the following conditions are met:
+ .
+ 1. Redistributions of source code must retain the above copyright notice,
+ this list of conditions and the following disclaimer.
+ .
+ 2. Redistributions in binary form must reproduce the above copyright notice,
+ this list of conditions and the following disclaimer in the documentation
+ and/or other materials provided with the distribution.
+ .
+ 3. Neither the name of the copyright holder nor the names of its
+ contributors may be used to endorse or promote products derived from this
+ software without specific prior written permission.
+ .
+ On Debian systems, the complete text of the BSD 3-clause licence can be
+ found in /usr/share/common-licenses/BSD.
+
 License: CC0-1.0
  To the extent possible under law, the authors have dedicated all copyright
  and related and neighbouring rights to this work to the public domain
