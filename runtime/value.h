@@ -32,10 +32,8 @@ public:
     Value(std::string s) : v_(std::move(s)) {}
     Value(const char* s) : v_(std::string(s)) {}
 
-    bool isEmpty() const { return std::holds_alternative<std::monostate>(v_); }
-    bool isInteger() const { return std::holds_alternative<std::int16_t>(v_); }
+    // Whether it holds a double, as every result of value arithmetic does.
     bool isDouble() const { return std::holds_alternative<double>(v_); }
-    bool isText() const { return std::holds_alternative<std::string>(v_); }
 
     // The number a value stands for in arithmetic: empty is 0, an integer
     // widens, a text is read by the strict rule (strictToDouble).
