@@ -98,9 +98,12 @@ void looks()
     check(GetPixel(dc, 16, 56), frame, "lblFreq's frame");
     check(GetPixel(dc, 16, 16), face, "Label1 has no frame");
     ReleaseDC(w, dc);
-    LOGFONTW font{};
-    GetObjectW(HFONT(SendMessageW(win.at("lblFdr"), WM_GETFONT, 0, 0)), sizeof font, &font);
-    check(font.lfWeight, LONG(FW_BOLD), "lblFdr's font is bold");
+    const auto font = [&win](const char* name) { // "weight height"
+        LOGFONTW f{};
+        GetObjectW(HFONT(SendMessageW(win.at(name), WM_GETFONT, 0, 0)), sizeof f, &f);
+        return to_string(f.lfWeight) + " " + to_string(f.lfHeight);
+    };
+    check(font("lblFdr"), string("700 -13"), "lblFdr's font: bold, 9.75 points");
     check(SendMessageW(w, WM_GETICON, ICON_BIG, 0) && SendMessageW(w, WM_GETICON, ICON_SMALL, 0),
           true, "the window's two icons");
     HWND tips = nullptr;
@@ -113,8 +116,8 @@ void looks()
     SendMessageA(tips, TTM_GETTEXTA, sizeof tip, LPARAM(&ti));
     check(string(tip), string("Depth in Millimeters"), "Label10's tip");
     int controls = 0;
-    for (HWND c = GetWindow(w, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-        ++controls;
+    EnumChildWindows(
+        w, [](HWND, LPARAM n) { return BOOL(++*reinterpret_cast<int*>(n)); }, LPARAM(&controls));
     check(controls, 61, "controls");
     check(clientSize(w), string("792x573"), "client area");
     const std::pair<const char*, string> spots[] = {
@@ -125,8 +128,8 @@ void looks()
         check(box(win.at(name)), place, name);
     RECT suggested{10, 10, 20, 20};
     SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(192, 192), LPARAM(&suggested));
-    check(clientSize(w) + " " + box(win.at("Label5")), string("1584x1146 576,16,98,50"),
-          "moved to 192 dpi");
+    check(clientSize(w) + " " + box(win.at("Label5")) + " " + font("lblFdr"),
+          string("1584x1146 576,16,98,50 700 -26"), "moved to 192 dpi");
     PostMessageW(w, WM_CLOSE, 0, 0);
     check(win.ended(), true, "closing the frame ends");
 }
@@ -184,6 +187,7 @@ void steps()
         int from, key, code, thumb;
     } rows[] = {
         {"dragging the thumb alone", "vsbDiam", "10 10", 0, 0, SB_THUMBTRACK, 30},
+        {"frequency End key", "vsbFreq", "10000 10000", 0, VK_END, 0, 0},
         {"frequency holds at its lowest", "vsbFreq", "1200 1200", 0, 0, SB_LINEUP, 0},
         {"depth holds at its deepest", "vsbDepth", "50 5", 50, 0, SB_PAGEDOWN, 0},
         {"frequency page stops at its highest", "vsbFreq", "10000 10000", 9950, VK_NEXT, 0, 0},
@@ -193,10 +197,7 @@ void steps()
         if (r.from)
             moveTo(win, r.bar, r.from, 2);
         SetFocus(win.at(r.bar));
-        if (r.key)
-            win.key(win.at(r.bar), r.key);
-        else
-            win.scroll(r.bar, r.code, r.thumb);
+        r.key ? win.key(win.at(r.bar), r.key) : win.scroll(r.bar, r.code, r.thumb);
         const string figure = text(win.at("lbl" + string(r.bar + 3))); // vsbFreq: lblFreq
         check(to_string(win.value(r.bar)) + " " + figure, string(r.shown), r.what);
     }
