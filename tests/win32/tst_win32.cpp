@@ -1,0 +1,273 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The Windows program's tests, run under Wine.
+// With no argument: the window in process, driven by the messages a user's
+// keys and clicks produce: what a fault in drawing would change (cyan bars,
+// frames, the bold font, icons, a tooltip), places at 96 dpi and after a
+// move to 192 dpi, the worked states, the range ends, the focus order and
+// the ways out. Expected figures are hand-worked (at 96 dpi a pixel is 15
+// twips) or come from tests/worked_states.h.
+// With PROGRAM.exe: the program file as Windows reads it: the version block
+// (what Explorer's Properties shows), the icon group with its 32 and 16
+// pixel images, and the manifest that makes the window scale to each monitor.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <iostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "window/win32/planner_window_win32.h"
+#include "worked_states.h"
+
+namespace {
+
+using std::string, std::to_string;
+
+// Every check is counted; a failed one says what it was about, with both values.
+int passed = 0, failed = 0;
+
+template <class Got, class Want> void check(const Got& got, const Want& want, const string& what)
+{
+    const bool ok = got == want;
+    ++(ok ? passed : failed);
+    if (!ok)
+        std::cout << "FAIL " << what << ": got " << got << ", want " << want << std::endl;
+}
+
+string text(HWND h)
+{
+    char s[256] = {};
+    GetWindowTextA(h, s, sizeof s);
+    return s;
+}
+
+// A control's rectangle in its parent's client area, as "x,y,w,h".
+string box(HWND c)
+{
+    RECT r;
+    GetWindowRect(c, &r);
+    MapWindowPoints(nullptr, GetParent(c), reinterpret_cast<POINT*>(&r), 2);
+    return to_string(r.left) + "," + to_string(r.top) + "," + to_string(r.right - r.left) + "," +
+           to_string(r.bottom - r.top);
+}
+
+string clientSize(HWND w)
+{
+    RECT r;
+    GetClientRect(w, &r);
+    return to_string(r.right) + "x" + to_string(r.bottom);
+}
+
+struct Window {
+    planner::win32::PlannerWindow w;
+    Window() { w.create(GetModuleHandleW(nullptr)), w.handleWaiting(); }
+    HWND at(std::string_view name) const // "lblFreq" or "label8(5)"
+    {
+        if (const auto c = planner::ctlNamed(name))
+            return w.control(planner::row(*c));
+        const auto a = name[5] == '8' ? planner::LabelArray::label8 : planner::LabelArray::label7;
+        return w.control(planner::row(a, std::stoi(string(name.substr(7)))));
+    }
+    int value(const char* bar) const { return GetScrollPos(at(bar), SB_CTL); }
+    void scroll(const char* bar, int code, int thumb = 0)
+    {
+        SendMessageW(w.hwnd(), WM_VSCROLL, MAKEWPARAM(code, thumb), LPARAM(at(bar)));
+    }
+    void key(HWND to, UINT vk, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            PostMessageW(to, WM_KEYDOWN, vk, 1);
+        w.handleWaiting();
+    }
+    bool ended() { return !w.handleWaiting() && !w.hwnd(); }
+};
+
+void looks()
+{
+    Window win;
+    const HWND w = win.w.hwnd();
+    const COLORREF face = GetSysColor(COLOR_BTNFACE), frame = GetSysColor(COLOR_WINDOWFRAME);
+    check(frame != face, true, "a frame shows against the face");
+    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const HDC dc = GetDC(w);
+    check(GetPixel(dc, 179, 381), RGB(0, 255, 255), "label7(5), 134 px deep, is cyan");
+    check(GetPixel(dc, 16, 56), frame, "lblFreq's frame");
+    check(GetPixel(dc, 16, 16), face, "Label1 has no frame");
+    ReleaseDC(w, dc);
+    const auto font = [&win](const char* name) { // "weight height"
+        LOGFONTW f{};
+        GetObjectW(HFONT(SendMessageW(win.at(name), WM_GETFONT, 0, 0)), sizeof f, &f);
+        return to_string(f.lfWeight) + " " + to_string(f.lfHeight);
+    };
+    check(font("lblFdr"), string("700 -13"), "lblFdr's font: bold, 9.75 points");
+    check(SendMessageW(w, WM_GETICON, ICON_BIG, 0) && SendMessageW(w, WM_GETICON, ICON_SMALL, 0),
+          true, "the window's two icons");
+    HWND tips = nullptr;
+    while ((tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr)) &&
+           GetWindow(tips, GW_OWNER) != w)
+        ;
+    check(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), LRESULT(5), "controls with a tip");
+    char tip[80] = {};
+    TTTOOLINFOA ti{sizeof ti, 0, w, UINT_PTR(win.at("Label10")), {}, nullptr, tip, 0, nullptr};
+    SendMessageA(tips, TTM_GETTEXTA, sizeof tip, LPARAM(&ti));
+    check(string(tip), string("Depth in Millimeters"), "Label10's tip");
+    int controls = 0;
+    EnumChildWindows(
+        w, [](HWND, LPARAM n) { return BOOL(++*reinterpret_cast<int*>(n)); }, LPARAM(&controls));
+    check(controls, 61, "controls");
+    check(clientSize(w), string("792x573"), "client area");
+    const std::pair<const char*, string> spots[] = {
+        {"Label5", "288,8,49,25"},       {"lblFreq", "16,48,49,17"},
+        {"vsbDiam", "96,88,17,121"},     {"cmdExit", "512,24,73,25"},
+        {"label8(20)", "648,224,23,17"}, {"label7(3)", "104,248,23,48"}};
+    for (const auto& [name, place] : spots)
+        check(box(win.at(name)), place, name);
+    RECT suggested{10, 10, 20, 20};
+    SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(192, 192), LPARAM(&suggested));
+    check(clientSize(w) + " " + box(win.at("Label5")) + " " + font("lblFdr"),
+          string("1584x1146 576,16,98,50 700 -26"), "moved to 192 dpi");
+    PostMessageW(w, WM_CLOSE, 0, 0);
+    check(win.ended(), true, "closing the frame ends");
+}
+
+// Moves a bar as a user would, one of three ways: page and arrow keys on
+// the focused bar (way 0), clicks in the track and on the arrows (1), or
+// dragging the thumb and letting it go (2). A page is 100 MHz, 1 inch or
+// 0.1 inch; where a page and an arrow step are alike, half go by each.
+void moveTo(Window& win, const char* bar, int target, int way)
+{
+    const HWND h = win.at(bar);
+    const int step = h == win.at("vsbFreq") ? 100 : 1, distance = target - win.value(bar);
+    const bool down = distance > 0;
+    const int pages = abs(distance) / (step == 1 ? 2 : step), lines = abs(distance) - pages * step;
+    if (way == 0) {
+        SetFocus(h);
+        win.key(h, down ? VK_NEXT : VK_PRIOR, pages);
+        win.key(h, down ? VK_DOWN : VK_UP, lines);
+    }
+    for (int i = 0; way == 1 && i < pages + lines; ++i)
+        win.scroll(bar,
+                   i < pages ? (down ? SB_PAGEDOWN : SB_PAGEUP) : (down ? SB_LINEDOWN : SB_LINEUP));
+    if (way == 2)
+        win.scroll(bar, SB_THUMBTRACK, target), win.scroll(bar, SB_THUMBPOSITION, target);
+    check(win.value(bar), target, string(bar) + " moved there");
+}
+
+void workedStates()
+{
+    int i = 2; // so that each way moves some bar up and some down
+    for (const worked::State& s : worked::states) {
+        Window win;
+        const int way = i++ % 3;
+        moveTo(win, "vsbFreq", s.freq, way);
+        moveTo(win, "vsbDiam", s.diam, way);
+        moveTo(win, "vsbDepth", s.depth, way);
+        for (const worked::Shown& c : s.shown)
+            check(text(win.at(c.control)), string(c.caption),
+                  string(s.name) + ": " + string(c.control));
+        for (const auto& [member, twips] : s.bars) {
+            RECT r;
+            GetWindowRect(win.at("label7(" + to_string(member) + ")"), &r);
+            check(r.bottom - r.top, int(twips / 15 + 0.5f),
+                  string(s.name) + ": bar " + to_string(member));
+        }
+    }
+}
+
+// One key on the focused bar, or one scroll message, from start-up or from
+// where the thumb was dragged to first; then the bar and its figure.
+void steps()
+{
+    const struct {
+        const char *what, *bar, *shown; // the bar's value and figure
+        int from, key, code, thumb;
+    } rows[] = {
+        {"dragging the thumb alone", "vsbDiam", "10 10", 0, 0, SB_THUMBTRACK, 30},
+        {"frequency End key", "vsbFreq", "10000 10000", 0, VK_END, 0, 0},
+        {"frequency holds at its lowest", "vsbFreq", "1200 1200", 0, 0, SB_LINEUP, 0},
+        {"depth holds at its deepest", "vsbDepth", "50 5", 50, 0, SB_PAGEDOWN, 0},
+        {"frequency page stops at its highest", "vsbFreq", "10000 10000", 9950, VK_NEXT, 0, 0},
+    };
+    for (const auto& r : rows) {
+        Window win;
+        if (r.from)
+            moveTo(win, r.bar, r.from, 2);
+        SetFocus(win.at(r.bar));
+        r.key ? win.key(win.at(r.bar), r.key) : win.scroll(r.bar, r.code, r.thumb);
+        const string figure = text(win.at("lbl" + string(r.bar + 3))); // vsbFreq: lblFreq
+        check(to_string(win.value(r.bar)) + " " + figure, string(r.shown), r.what);
+    }
+}
+
+// Tab round to the start; then Enter and Escape, which press nothing, on
+// controls given the focus directly.
+void keys()
+{
+    Window win;
+    check(GetFocus() == win.at("vsbFreq"), true, "opens with the focus on vsbFreq");
+    for (const char* next : {"vsbDiam", "cmdExit", "vsbDepth", "vsbFreq"}) {
+        win.key(GetFocus(), VK_TAB);
+        check(GetFocus() == win.at(next), true, string("Tab to ") + next);
+    }
+    for (const char* focus : {"vsbFreq", "cmdExit", "vsbDepth"}) {
+        SetFocus(win.at(focus));
+        win.key(GetFocus(), VK_RETURN), win.key(GetFocus(), VK_ESCAPE);
+    }
+    check(text(win.at("lblFreq")) + " " + text(win.at("lblDiam")) + " " + text(win.at("lblDepth")),
+          string("1200 10 2"), "Enter and Escape change nothing");
+    PostMessageW(GetFocus(), WM_SYSKEYDOWN, 'X', 0x20000001);
+    check(win.ended(), true, "Alt+X ends");
+}
+
+void programFile(const char* exe)
+{
+    DWORD ignored = 0;
+    std::vector<char> block(GetFileVersionInfoSizeA(exe, &ignored) + 1);
+    GetFileVersionInfoA(exe, 0, DWORD(block.size()), block.data());
+    WORD* lang = nullptr;
+    char* version = nullptr;
+    UINT n = 0;
+    VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&lang), &n);
+    VerQueryValueA(block.data(), "\\StringFileInfo\\040904B0\\FileVersion",
+                   reinterpret_cast<void**>(&version), &n);
+    check(lang ? lang[0] << 16 | lang[1] : 0, 0x040904B0, "US English, Unicode");
+    check(string(version ? version : "(none)"), string("1.00"), "FileVersion");
+    // The icon group: a 6-byte header, then a 14-byte entry per image, its
+    // width first; and each image a resource of its own.
+    const HMODULE m =
+        LoadLibraryExA(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    const auto find = [m](int id, LPCWSTR type) {
+        HRSRC r = FindResourceW(m, MAKEINTRESOURCEW(id), type);
+        return string(r ? static_cast<const char*>(LockResource(LoadResource(m, r))) : "",
+                      r ? SizeofResource(m, r) : 0);
+    };
+    const string group = find(1, RT_GROUP_ICON);
+    std::set<int> widths;
+    for (std::size_t at = 6; at + 14 <= group.size(); at += 14)
+        if (!find(*reinterpret_cast<const WORD*>(&group[at + 12]), RT_ICON).empty())
+            widths.insert(BYTE(group[at]));
+    check(widths == std::set<int>{16, 32}, true, "icon images of 32 and 16 pixels");
+    const string manifest = find(1, RT_MANIFEST);
+    for (const char* part : {"PerMonitorV2", "Microsoft.Windows.Common-Controls"})
+        check(manifest.find(part) != string::npos, true, string("manifest names ") + part);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 2) {
+        programFile(argv[1]);
+    } else {
+        looks();
+        workedStates();
+        steps();
+        keys();
+    }
+    std::cout << passed << " passed, " << failed << " failed" << std::endl;
+    return failed == 0 && passed > 0 ? 0 : 1;
+}
