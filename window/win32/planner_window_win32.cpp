@@ -5,8 +5,10 @@
 // on an arrow, a page click or key, and on releasing a dragged thumb; never
 // while the thumb is dragged, and never beyond its range. The loop runs
 // every message through IsDialogMessage, so Tab moves the focus through the
-// tab stops in their z-order and Alt+X presses "E&xit"; Enter and Escape
-// reach the window as IDOK and IDCANCEL, which press nothing.
+// tab stops in their z-order and Alt+X presses "E&xit"; Enter and Escape on
+// a scroll bar reach the window as IDOK and IDCANCEL, which press nothing.
+// On the focused Exit button Enter presses it, as Windows does for any
+// focused button (Qt presses a plain button with Space only).
 #include "window/win32/planner_window_win32.h"
 
 #include <commctrl.h>
