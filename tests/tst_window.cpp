@@ -87,6 +87,9 @@ private slots:
         for (const auto& [name, pixels] : spots)
             QCOMPARE(w->findChild<QWidget*>(name)->geometry(), pixels);
         QCOMPARE(w->findChildren<QWidget*>().size(), 61);
+        for (int r : {14, 15, 18, 19, 20}) // bars 15, 18, 19 and 20 caption to the left
+            QCOMPARE(label(QStringLiteral("label7(%1)").arg(r))->alignment() & Qt::AlignLeft,
+                     r == 14 ? Qt::Alignment() : Qt::AlignLeft);
         QCOMPARE(w->size(), QSize(792, 573));
         QCOMPARE(w->minimumSize(), w->maximumSize());
     }
