@@ -221,6 +221,16 @@ private slots:
         QCOMPARE(a->textInterface()->text(0, a->textInterface()->characterCount()), text);
         QCOMPARE(bool(a->state().invisible), hidden);
     }
+
+    // A reader tells where a bar stands from its range: 10 to 40 inches.
+    void scrollBarRangeForReaders()
+    {
+        QAccessibleValueInterface* v =
+            QAccessible::queryAccessibleInterface(bar("vsbDiam"))->valueInterface();
+        QCOMPARE(v->minimumValue().toInt(), 10);
+        QCOMPARE(v->maximumValue().toInt(), 40);
+        QCOMPARE(v->currentValue().toInt(), 10);
+    }
 };
 
 QTEST_MAIN(TestWindow)
