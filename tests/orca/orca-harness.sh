@@ -73,6 +73,11 @@ for c in Xvfb dbus-daemon speech-dispatcher orca xdotool; do
   command -v $c >/dev/null || { echo "harness: missing $c (apt-get install orca speech-dispatcher xvfb xdotool dbus-x11 at-spi2-core)" >&2; exit 2; }
 done
 
+# Orca runs once per user: a second one would only say so and quit.
+if pgrep -u "$(id -u)" -x orca >/dev/null; then
+  echo "harness: an Orca of this user is already running; stop it first" >&2; exit 2
+fi
+
 [ -n "$RUN" ] || RUN=$(mktemp -d "${TMPDIR:-/tmp}/orca-run.XXXXXX")
 mkdir -p "$RUN"
 RUN=$(cd "$RUN" && pwd)
