@@ -3,6 +3,8 @@
 
 #include "window/spoken.h"
 
+#include <optional>
+
 namespace planner {
 
 namespace {
@@ -13,14 +15,15 @@ void replaceAll(std::string& s, std::string_view what, std::string_view with)
         s.replace(at, what.size(), with);
 }
 
-// An inch figure, the millimetre figure below it (or none), read together.
+// A figure, and the millimetre figure below it if it has one, read together.
 struct Reading {
     Ctl figure;
-    Ctl millimetres;
+    std::optional<Ctl> millimetres;
 };
 constexpr Reading readingOrder[] = {
-    {Ctl::lblDiam, Ctl::Label9}, {Ctl::lblDepth, Ctl::Label10}, {Ctl::lblFlen, Ctl::Label11},
-    {Ctl::lblFdr, Ctl::lblFdr},  {Ctl::lblGain, Ctl::lblGain},
+    {Ctl::lblDiam, Ctl::Label9},  {Ctl::lblDepth, Ctl::Label10},
+    {Ctl::lblFlen, Ctl::Label11}, {Ctl::lblFdr, {}},
+    {Ctl::lblGain, {}},
 };
 
 } // namespace
@@ -53,11 +56,11 @@ std::string changeAnnouncement(const std::vector<std::string>& before, const Con
     const auto changed = [&](int r) { return before.at(r) != after.rowCaption(r); };
     std::string sentence;
     for (const auto& [figure, mm] : readingOrder) {
-        if (!changed(row(figure)) && !changed(row(mm)))
+        if (!changed(row(figure)) && !(mm && changed(row(*mm))))
             continue;
         sentence += spokenForm(designTable()[row(figure)], after.caption(figure));
-        if (mm != figure)
-            sentence += ", " + after.caption(mm) + " millimetres";
+        if (mm)
+            sentence += ", " + after.caption(*mm) + " millimetres";
         sentence += ". ";
     }
     int rim = -1;

@@ -13,7 +13,7 @@
 #
 # Steps (each is one xdotool action; after it the harness waits, bounded, for new
 # speech, then collects lines until speech has been quiet for QUIET seconds):
-#   Tab, Down, Next, Prior, Up, shift+Tab ...  any xdotool key spec (Next = Page Down)
+#   Tab, Down, Next, Prior, Up, shift+Tab ...  any xdotool key name (Next = Page Down)
 #   orca+KEY       Orca modifier (Insert, desktop layout = Orca's default) held + KEY,
 #                  e.g. orca+KP_Enter  (read title: Insert+KP_Enter, desktop layout)
 #                       orca+KP_Enter*2 (pressed twice quickly: status bar)
@@ -232,7 +232,7 @@ collect() { # from-line expect(1|0) ; prints new lines, bounded
   [ "$expect" = 0 ] && [ "$last" -eq "$from" ] && echo "  (nothing spoken, as expected)"
 }
 
-presskey() { # xdotool key spec, with orca+ and *2
+presskey() { # an xdotool key name, with orca+ and *2
   local k=$1 rep=1
   case $k in *\*2) rep=2; k=${k%\*2} ;; esac
   if [[ $k == orca+* ]]; then
