@@ -17,7 +17,8 @@
 
 namespace planner {
 
-inline constexpr int twipsPerPixel = 15;  // 1440 twips to the inch at 96 dpi
+inline constexpr int twipsPerInch = 1440;
+inline constexpr int twipsPerPixel = twipsPerInch / 96; // 15 at 96 dpi
 inline constexpr int clientWidth = 11880; // 792 pixels
 inline constexpr int clientHeight = 8595; // 573 pixels
 inline constexpr int arrayMembers = 21;   // label7 and label8: indices 0 to 20

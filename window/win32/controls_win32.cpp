@@ -15,8 +15,6 @@ namespace planner::win32 {
 
 namespace {
 
-constexpr int twipsPerInch = 1440;
-
 HFONT makeFont(int height, int weight, const wchar_t* face)
 {
     return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
