@@ -27,6 +27,8 @@ expect() { # WHAT COMMAND...
 entry() { awk 'index($0, ENVIRON["KEY"]) == 1 {on = 1; next} /^\[/ {on = 0} on' "$WINEPREFIX/system.reg"; }
 menu() { find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/Dish Planner/Dish Planner.lnk'; }
 
+# No crash debugger (see wine_prefix.sh): a crash fails the check at once.
+wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d false /f >/dev/null
 wine "$setup" /S '/D=C:\DishPlanner'
 wineserver -w
 for f in dish-planner.exe LICENCE.txt README.txt Uninstall.exe; do expect "installs $f" [ -s "$dir/$f" ]; done
