@@ -43,7 +43,7 @@ extern rt::Value scratch;                  // the copy handed to decplaces
 // bar 2000 twips high, figure 1 "0.01" on 13.888889 twips; 11 inches draws
 // members 0 to 5.
 // Failures, each after what came before was drawn: a diameter or ratio of 0
-// raises at r = 0 (division by zero) on a cleared profile; a diameter of 42
+// raises at r = 0 (0 / 0, an invalid operation) on a cleared profile; a diameter of 42
 // or more raises the subscript error at r = 21 after members 0 to 20.
 void curve(const rt::Value& diameter, const rt::Value& ratio, ProfileLabels& labels);
 

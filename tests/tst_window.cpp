@@ -11,7 +11,7 @@
 #include <QtTest>
 
 #include "window/qt/planner_window.h"
-#include "worked_rows.h"
+#include "rows.h"
 
 namespace {
 
@@ -35,6 +35,26 @@ QImage drawnByTheRule(QSize size, const QString& caption, QFont font, bool frame
     return image;
 }
 
+// The tables of cases, one row each.
+namespace cases {
+const struct { const char *name, *control; double points; bool bold; } drawn[] = {
+    {"heading with blanks", "Label5", 8, false}, {"framed bold figure", "lblFdr", 9.75, true}};
+const struct { const char* name; bool altX; } exits[] = {{"Alt+X", true}, {"click", false}};
+
+// What Orca cannot show: the text a reader gets is the caption exactly,
+// blanks included, and which labels are not on the screen for it.
+// clang-format off
+const struct { const char *name, *control, *readAs, *text; bool hidden; } readerViews[] = {
+    {"heading", "Label5", "   Depth   in ins.", "   Depth   in ins.", false},
+    {"figure", "lblFlen", "Focal length 3.13 inches", "3.13", false},
+    {"at 1 inch", "label8(1)", "at 1 inch, 0.08 deep", "0.08", false},
+    {"empty figure", "label8(6)", "at 6 inches,  deep", "", true},
+    {"bar at 0", "label7(0)", "bar at 0 inches", "0", true},
+    {"bar at 5", "label7(5)", "bar at 5 inches", "5", false},
+    {"bar gone", "label7(6)", "bar at 6 inches", "7", true}};
+// clang-format on
+} // namespace cases
+
 } // namespace
 
 class TestWindow : public QObject {
@@ -43,17 +63,17 @@ class TestWindow : public QObject {
 
     QScrollBar* bar(const QString& name) const { return w->findChild<QScrollBar*>(name); }
     QLabel* label(const QString& name) const { return w->findChild<QLabel*>(name); }
-    // Moves a bar as a user would: page keys, then arrow keys.
-    void keyTo(const QString& name, int value)
+    // Moves a bar as a user would, by page and arrow keys: so the steps
+    // are checked on every move.
+    void keyTo(const char* name, int value)
     {
         QScrollBar* b = bar(name);
         b->setFocus();
-        const bool down = b->value() < value;
-        const int sign = down ? 1 : -1;
-        while (sign * (value - b->value()) >= b->pageStep())
-            QTest::keyClick(b, down ? Qt::Key_PageDown : Qt::Key_PageUp);
-        while (b->value() != value)
-            QTest::keyClick(b, down ? Qt::Key_Down : Qt::Key_Up);
+        const auto [pages, lines, down] = worked::moves(name, b->value(), value);
+        for (int i = 0; i < pages + lines; ++i)
+            QTest::keyClick(b, i < pages ? (down ? Qt::Key_PageDown : Qt::Key_PageUp)
+                                         : (down ? Qt::Key_Down : Qt::Key_Up));
+        QCOMPARE(b->value(), value);
     }
 
 private slots:
@@ -65,27 +85,23 @@ private slots:
     }
     void cleanup() { delete w; }
 
-    void workedStates_data() { worked::addRows(); }
+    void workedStates_data() { rows::add(worked::states); }
     void workedStates()
     {
-        const worked::State& s = worked::current();
+        const worked::State& s = rows::current(worked::states);
         keyTo("vsbFreq", s.freq);
         keyTo("vsbDiam", s.diam);
         keyTo("vsbDepth", s.depth);
         for (const worked::Shown& c : s.shown)
-            QCOMPARE(label(worked::qs(c.control))->text(), worked::qs(c.caption));
+            QCOMPARE(label(rows::qs(c.control))->text(), rows::qs(c.caption));
         for (const auto& [member, twips] : s.bars)
             QCOMPARE(label(QStringLiteral("label7(%1)").arg(member))->height(), qRound(twips / 15));
     }
 
     void layout()
     {
-        const std::pair<const char*, QRect> spots[] = {
-            {"Label5", {288, 8, 49, 25}},       {"lblFreq", {16, 48, 49, 17}},
-            {"vsbDiam", {96, 88, 17, 121}},     {"cmdExit", {512, 24, 73, 25}},
-            {"label8(20)", {648, 224, 23, 17}}, {"label7(3)", {104, 248, 23, 48}}}; // 0.73 in
-        for (const auto& [name, pixels] : spots)
-            QCOMPARE(w->findChild<QWidget*>(name)->geometry(), pixels);
+        for (const auto& [name, x, y, width, height] : worked::spots)
+            QCOMPARE(w->findChild<QWidget*>(rows::qs(name))->geometry(), QRect(x, y, width, height));
         QCOMPARE(w->findChildren<QWidget*>().size(), 61);
         for (int r : {14, 15, 18, 19, 20}) // bars 15, 18, 19 and 20 caption to the left
             QCOMPARE(label(QStringLiteral("label7(%1)").arg(r))->alignment() & Qt::AlignLeft,
@@ -95,24 +111,15 @@ private slots:
     }
 
     // Liberation Sans stands in for the faces the design names.
-    void labelsDrawByTheRule_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<double>("points");
-        QTest::addColumn<bool>("bold"); // and framed
-        QTest::newRow("heading with blanks") << "Label5" << 8.0 << false;
-        QTest::newRow("framed bold figure") << "lblFdr" << 9.75 << true;
-    }
+    void labelsDrawByTheRule_data() { rows::add(cases::drawn); }
     void labelsDrawByTheRule()
     {
-        QFETCH(QString, name);
-        QFETCH(double, points);
-        QFETCH(bool, bold);
-        QLabel* l = label(name);
+        const auto& r = rows::current(cases::drawn);
+        QLabel* l = label(r.control);
         QFont font("Liberation Sans");
-        font.setPointSizeF(points);
-        font.setBold(bold);
-        const QImage expected = drawnByTheRule(l->size(), l->text(), font, bold);
+        font.setPointSizeF(r.points);
+        font.setBold(r.bold);
+        const QImage expected = drawnByTheRule(l->size(), l->text(), font, r.bold);
         QCOMPARE(l->grab().toImage().convertToFormat(expected.format()), expected);
     }
 
@@ -124,22 +131,6 @@ private slots:
         const QImage shot = w->grab().toImage();
         QCOMPARE(shot.size(), QSize(792, 573));
         QCOMPARE(QColor(shot.pixel(660, 572)), QColor(0, 255, 255));
-    }
-
-    void steps()
-    {
-        const std::tuple<const char*, Qt::Key, int> steps[] = {{"vsbFreq", Qt::Key_Down, 1},
-                                                               {"vsbFreq", Qt::Key_PageDown, 100},
-                                                               {"vsbDiam", Qt::Key_PageDown, 1},
-                                                               {"vsbDepth", Qt::Key_PageDown, 1},
-                                                               {"vsbDepth", Qt::Key_Up, -1}};
-        for (const auto& [name, key, by] : steps) {
-            QScrollBar* b = bar(name);
-            const int before = b->value();
-            b->setFocus();
-            QTest::keyClick(b, key);
-            QCOMPARE(b->value(), before + by);
-        }
     }
 
     void dragChangesOnRelease()
@@ -157,69 +148,31 @@ private slots:
     void tabOrderWraps()
     {
         QCOMPARE(QApplication::focusWidget(), bar("vsbFreq"));
-        for (const char* next : {"vsbDiam", "cmdExit", "vsbDepth", "vsbFreq"}) {
+        for (std::string_view next : worked::tabOrder) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget()->objectName(), next);
+            QCOMPARE(QApplication::focusWidget()->objectName(), rows::qs(next));
         }
     }
 
-    void exits_data()
-    {
-        QTest::addColumn<bool>("altX");
-        QTest::newRow("Alt+X") << true;
-        QTest::newRow("click") << false;
-    }
+    void exits_data() { rows::add(cases::exits); }
     void exits()
     {
-        QFETCH(bool, altX);
-        if (altX)
+        if (rows::current(cases::exits).altX)
             QTest::keyClick(w, Qt::Key_X, Qt::AltModifier);
         else
             QTest::mouseClick(w->findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
         QTRY_VERIFY(!w->isVisible()); // a mnemonic animates the click first
     }
 
-    // What Orca cannot show: the text a reader gets is the caption exactly,
-    // blanks included, and which labels are not on the screen for it.
-    void screenReaders_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("hidden");
-        QTest::newRow("heading") << "Label5"
-                                 << "   Depth   in ins."
-                                 << "   Depth   in ins." << false;
-        QTest::newRow("figure") << "lblFlen"
-                                << "Focal length 3.13 inches"
-                                << "3.13" << false;
-        QTest::newRow("at 1 inch") << "label8(1)"
-                                   << "at 1 inch, 0.08 deep"
-                                   << "0.08" << false;
-        QTest::newRow("empty figure") << "label8(6)"
-                                      << "at 6 inches,  deep"
-                                      << "" << true;
-        QTest::newRow("bar at 0") << "label7(0)"
-                                  << "bar at 0 inches"
-                                  << "0" << true;
-        QTest::newRow("bar at 5") << "label7(5)"
-                                  << "bar at 5 inches"
-                                  << "5" << false;
-        QTest::newRow("bar gone") << "label7(6)"
-                                  << "bar at 6 inches"
-                                  << "7" << true;
-    }
+    void screenReaders_data() { rows::add(cases::readerViews); }
     void screenReaders()
     {
-        QFETCH(QString, control);
-        QFETCH(QString, name);
-        QFETCH(QString, text);
-        QFETCH(bool, hidden);
+        const auto& r = rows::current(cases::readerViews);
         QAccessibleInterface* a =
-            QAccessible::queryAccessibleInterface(w->findChild<QWidget*>(control));
-        QCOMPARE(a->text(QAccessible::Name), name);
-        QCOMPARE(a->textInterface()->text(0, a->textInterface()->characterCount()), text);
-        QCOMPARE(bool(a->state().invisible), hidden);
+            QAccessible::queryAccessibleInterface(w->findChild<QWidget*>(r.control));
+        QCOMPARE(a->text(QAccessible::Name), r.readAs);
+        QCOMPARE(a->textInterface()->text(0, a->textInterface()->characterCount()), r.text);
+        QCOMPARE(bool(a->state().invisible), r.hidden);
     }
 
     // A reader tells where a bar stands from its range: 10 to 40 inches.

@@ -3,9 +3,10 @@
 
 // The planner's worked figures, shared by the tests of the handlers and of
 // every view: what the window shows after its three scroll bars have been
-// moved from start-up (1200 MHz, 10 in, depth 20) to the given values.
-// Every figure was worked out by hand; none comes from the code under test.
-// Plain C++, so a test built without Qt can use it too.
+// moved from start-up (1200 MHz, 10 in, depth 20) to the given values; and
+// what every view must do alike: where controls stand, the Tab order, the
+// steps of the bars. Every figure was worked out by hand; none comes from
+// the code under test. Plain C++, so a test built without Qt can use it too.
 #pragma once
 
 #include <string_view>
@@ -70,5 +71,32 @@ inline const std::vector<State> states = {
      {{20, 5000.0f}}},
 };
 // clang-format on
+
+// A few controls' places in pixels at 96 dpi (15 twips a pixel).
+struct Spot {
+    std::string_view control;
+    int x, y, width, height;
+};
+inline constexpr Spot spots[] = {
+    {"Label5", 288, 8, 49, 25},       {"lblFreq", 16, 48, 49, 17},  {"vsbDiam", 96, 88, 17, 121},
+    {"cmdExit", 512, 24, 73, 25},     {"label8(20)", 648, 224, 23, 17},
+    {"label7(3)", 104, 248, 23, 48}}; // 0.73 inches deep at start-up
+
+// Tab from vsbFreq, where the focus starts, round to it again.
+inline constexpr std::string_view tabOrder[] = {"vsbDiam", "cmdExit", "vsbDepth", "vsbFreq"};
+
+// A user's way along a bar: so many pages, then so many arrow steps. A page
+// is 100 MHz, 1 inch or 0.1 inch, an arrow step 1 MHz, 1 inch or 0.1 inch;
+// where the two are alike, half the way goes by each.
+struct Moves {
+    int pages, lines;
+    bool down; // towards larger values
+};
+inline Moves moves(std::string_view bar, int from, int to)
+{
+    const int page = bar == "vsbFreq" ? 100 : 1, way = to > from ? to - from : from - to;
+    const int pages = way / (page == 1 ? 2 : page);
+    return {pages, way - pages * page, to > from};
+}
 
 } // namespace worked

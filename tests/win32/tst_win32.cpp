@@ -77,12 +77,7 @@ struct Window {
     {
         SendMessageW(w.hwnd(), WM_VSCROLL, MAKEWPARAM(code, thumb), LPARAM(at(bar)));
     }
-    void key(HWND to, UINT vk, int times = 1)
-    {
-        for (int i = 0; i < times; ++i)
-            PostMessageW(to, WM_KEYDOWN, vk, 1);
-        w.handleWaiting();
-    }
+    void key(HWND to, UINT vk) { PostMessageW(to, WM_KEYDOWN, vk, 1), w.handleWaiting(); }
     bool ended() { return !w.handleWaiting() && !w.hwnd(); }
 };
 
@@ -120,12 +115,9 @@ void looks()
         w, [](HWND, LPARAM n) { return BOOL(++*reinterpret_cast<int*>(n)); }, LPARAM(&controls));
     check(controls, 61, "controls");
     check(clientSize(w), string("792x573"), "client area");
-    const std::pair<const char*, string> spots[] = {
-        {"Label5", "288,8,49,25"},       {"lblFreq", "16,48,49,17"},
-        {"vsbDiam", "96,88,17,121"},     {"cmdExit", "512,24,73,25"},
-        {"label8(20)", "648,224,23,17"}, {"label7(3)", "104,248,23,48"}};
-    for (const auto& [name, place] : spots)
-        check(box(win.at(name)), place, name);
+    for (const auto& [name, x, y, width, height] : worked::spots)
+        check(box(win.at(name)), to_string(x) + "," + to_string(y) + "," + to_string(width) + "," +
+              to_string(height), string(name));
     RECT suggested{10, 10, 20, 20};
     SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(192, 192), LPARAM(&suggested));
     check(clientSize(w) + " " + box(win.at("Label5")) + " " + font("lblFdr"),
@@ -136,22 +128,19 @@ void looks()
 
 // Moves a bar as a user would, one of three ways: page and arrow keys on
 // the focused bar (way 0), clicks in the track and on the arrows (1), or
-// dragging the thumb and letting it go (2). A page is 100 MHz, 1 inch or
-// 0.1 inch; where a page and an arrow step are alike, half go by each.
+// dragging the thumb and letting it go (2).
 void moveTo(Window& win, const char* bar, int target, int way)
 {
     const HWND h = win.at(bar);
-    const int step = h == win.at("vsbFreq") ? 100 : 1, distance = target - win.value(bar);
-    const bool down = distance > 0;
-    const int pages = abs(distance) / (step == 1 ? 2 : step), lines = abs(distance) - pages * step;
-    if (way == 0) {
-        SetFocus(h);
-        win.key(h, down ? VK_NEXT : VK_PRIOR, pages);
-        win.key(h, down ? VK_DOWN : VK_UP, lines);
+    const auto [pages, lines, down] = worked::moves(bar, win.value(bar), target);
+    SetFocus(h);
+    for (int i = 0; way < 2 && i < pages + lines; ++i) {
+        const bool page = i < pages;
+        if (way == 0)
+            win.key(h, page ? (down ? VK_NEXT : VK_PRIOR) : (down ? VK_DOWN : VK_UP));
+        else
+            win.scroll(bar, page ? (down ? SB_PAGEDOWN : SB_PAGEUP) : (down ? SB_LINEDOWN : SB_LINEUP));
     }
-    for (int i = 0; way == 1 && i < pages + lines; ++i)
-        win.scroll(bar,
-                   i < pages ? (down ? SB_PAGEDOWN : SB_PAGEUP) : (down ? SB_LINEDOWN : SB_LINEUP));
     if (way == 2)
         win.scroll(bar, SB_THUMBTRACK, target), win.scroll(bar, SB_THUMBPOSITION, target);
     check(win.value(bar), target, string(bar) + " moved there");
@@ -209,9 +198,9 @@ void keys()
 {
     Window win;
     check(GetFocus() == win.at("vsbFreq"), true, "opens with the focus on vsbFreq");
-    for (const char* next : {"vsbDiam", "cmdExit", "vsbDepth", "vsbFreq"}) {
+    for (std::string_view next : worked::tabOrder) {
         win.key(GetFocus(), VK_TAB);
-        check(GetFocus() == win.at(next), true, string("Tab to ") + next);
+        check(GetFocus() == win.at(next), true, "Tab to " + string(next));
     }
     for (const char* focus : {"vsbFreq", "cmdExit", "vsbDepth"}) {
         SetFocus(win.at(focus));
