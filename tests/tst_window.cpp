@@ -6,12 +6,11 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QPainter>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
 
 #include "window/qt/planner_window.h"
-#include "rows.h"
+#include "helpers.h"
 
 namespace {
 
@@ -39,7 +38,6 @@ QImage drawnByTheRule(QSize size, const QString& caption, QFont font, bool frame
 namespace cases {
 const struct { const char *name, *control; double points; bool bold; } drawn[] = {
     {"heading with blanks", "Label5", 8, false}, {"framed bold figure", "lblFdr", 9.75, true}};
-const struct { const char* name; bool altX; } exits[] = {{"Alt+X", true}, {"click", false}};
 
 // What Orca cannot show: the text a reader gets is the caption exactly,
 // blanks included, and which labels are not on the screen for it.
@@ -145,22 +143,15 @@ private slots:
         QCOMPARE(label("lblDiam")->text(), QString::number(b->value()));
     }
 
-    void tabOrderWraps()
+    // The focus starts on vsbFreq; Tab goes round; Alt+X presses Exit.
+    void keys()
     {
         QCOMPARE(QApplication::focusWidget(), bar("vsbFreq"));
         for (std::string_view next : worked::tabOrder) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), rows::qs(next));
         }
-    }
-
-    void exits_data() { rows::add(cases::exits); }
-    void exits()
-    {
-        if (rows::current(cases::exits).altX)
-            QTest::keyClick(w, Qt::Key_X, Qt::AltModifier);
-        else
-            QTest::mouseClick(w->findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
+        QTest::keyClick(w, Qt::Key_X, Qt::AltModifier);
         QTRY_VERIFY(!w->isVisible()); // a mnemonic animates the click first
     }
 

@@ -3,6 +3,8 @@
 
 #include "window/design.h"
 
+#include <string>
+
 namespace planner {
 
 namespace {
@@ -159,11 +161,14 @@ const DesignTable& designTable()
     return table;
 }
 
-std::optional<Ctl> ctlNamed(std::string_view name)
+std::optional<int> rowNamed(std::string_view name)
 {
-    for (int i = 0; i < loneControls; ++i)
-        if (table[i].name == name)
-            return Ctl(i);
+    for (int i = 0; i < controlCount; ++i) {
+        const ControlDesign& d = table[i];
+        if (d.index < 0 ? name == d.name
+                        : name == std::string(d.name) + "(" + std::to_string(d.index) + ")")
+            return i;
+    }
     return std::nullopt;
 }
 

@@ -89,9 +89,11 @@ using DesignTable = std::array<ControlDesign, controlCount>;
 // label7(0..20).
 const DesignTable& designTable();
 
-// A lone control by its name; none for an unknown name or an array's name.
-// Example: ctlNamed("lblFdr") is Ctl::lblFdr; ctlNamed("label7") is none.
-std::optional<Ctl> ctlNamed(std::string_view name);
+// The row of a control by the name it goes by: a lone control's own name,
+// an array member's name(index); none for any other text.
+// Examples: rowNamed("lblFdr") is row(Ctl::lblFdr); rowNamed("label8(5)")
+// is row(LabelArray::label8, 5).
+std::optional<int> rowNamed(std::string_view name);
 
 // The row of a control in designTable().
 constexpr int row(Ctl c)

@@ -1,24 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Dish Planner developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The Windows program's tests, run under Wine.
-// With no argument: the window in process, driven by the messages a user's
-// keys and clicks produce: what a fault in drawing would change (cyan bars,
+// The Windows program's window, in process under Wine, driven by the
+// messages a user's keys and clicks produce: what a fault in drawing would change (cyan bars,
 // frames, the bold font, icons, a tooltip), places at 96 dpi and after a
 // move to 192 dpi, the worked states, the range ends, the focus order and
 // the ways out. Expected figures are hand-worked (at 96 dpi a pixel is 15
 // twips) or come from tests/worked_states.h.
-// With PROGRAM.exe: the program file as Windows reads it: the version block
-// (what Explorer's Properties shows), the icon group with its 32 and 16
-// pixel images, and the manifest that makes the window scale to each monitor.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <iostream>
-#include <set>
 #include <string>
-#include <vector>
 
 #include "window/win32/planner_window_win32.h"
 #include "worked_states.h"
@@ -67,10 +61,7 @@ struct Window {
     Window() { w.create(GetModuleHandleW(nullptr)), w.handleWaiting(); }
     HWND at(std::string_view name) const // "lblFreq" or "label8(5)"
     {
-        if (const auto c = planner::ctlNamed(name))
-            return w.control(planner::row(*c));
-        const auto a = name[5] == '8' ? planner::LabelArray::label8 : planner::LabelArray::label7;
-        return w.control(planner::row(a, std::stoi(string(name.substr(7)))));
+        return w.control(planner::rowNamed(name).value());
     }
     int value(const char* bar) const { return GetScrollPos(at(bar), SB_CTL); }
     void scroll(const char* bar, int code, int thumb = 0)
@@ -212,51 +203,14 @@ void keys()
     check(win.ended(), true, "Alt+X ends");
 }
 
-void programFile(const char* exe)
-{
-    DWORD ignored = 0;
-    std::vector<char> block(GetFileVersionInfoSizeA(exe, &ignored) + 1);
-    GetFileVersionInfoA(exe, 0, DWORD(block.size()), block.data());
-    WORD* lang = nullptr;
-    char* version = nullptr;
-    UINT n = 0;
-    VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&lang), &n);
-    VerQueryValueA(block.data(), "\\StringFileInfo\\040904B0\\FileVersion",
-                   reinterpret_cast<void**>(&version), &n);
-    check(lang ? lang[0] << 16 | lang[1] : 0, 0x040904B0, "US English, Unicode");
-    check(string(version ? version : "(none)"), string("1.00"), "FileVersion");
-    // The icon group: a 6-byte header, then a 14-byte entry per image, its
-    // width first; and each image a resource of its own.
-    const HMODULE m =
-        LoadLibraryExA(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    const auto find = [m](int id, LPCWSTR type) {
-        HRSRC r = FindResourceW(m, MAKEINTRESOURCEW(id), type);
-        return string(r ? static_cast<const char*>(LockResource(LoadResource(m, r))) : "",
-                      r ? SizeofResource(m, r) : 0);
-    };
-    const string group = find(1, RT_GROUP_ICON);
-    std::set<int> widths;
-    for (std::size_t at = 6; at + 14 <= group.size(); at += 14)
-        if (!find(*reinterpret_cast<const WORD*>(&group[at + 12]), RT_ICON).empty())
-            widths.insert(BYTE(group[at]));
-    check(widths == std::set<int>{16, 32}, true, "icon images of 32 and 16 pixels");
-    const string manifest = find(1, RT_MANIFEST);
-    for (const char* part : {"PerMonitorV2", "Microsoft.Windows.Common-Controls"})
-        check(manifest.find(part) != string::npos, true, string("manifest names ") + part);
-}
-
 } // namespace
 
-int main(int argc, char** argv)
+int main()
 {
-    if (argc == 2) {
-        programFile(argv[1]);
-    } else {
-        looks();
-        workedStates();
-        steps();
-        keys();
-    }
+    looks();
+    workedStates();
+    steps();
+    keys();
     std::cout << passed << " passed, " << failed << " failed" << std::endl;
     return failed == 0 && passed > 0 ? 0 : 1;
 }
