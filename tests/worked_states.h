@@ -77,10 +77,12 @@ struct Spot {
     std::string_view control;
     int x, y, width, height;
 };
+// clang-format off
 inline constexpr Spot spots[] = {
-    {"Label5", 288, 8, 49, 25},       {"lblFreq", 16, 48, 49, 17},  {"vsbDiam", 96, 88, 17, 121},
-    {"cmdExit", 512, 24, 73, 25},     {"label8(20)", 648, 224, 23, 17},
+    {"Label5", 288, 8, 49, 25},   {"lblFreq", 16, 48, 49, 17},      {"vsbDiam", 96, 88, 17, 121},
+    {"cmdExit", 512, 24, 73, 25}, {"label8(20)", 648, 224, 23, 17},
     {"label7(3)", 104, 248, 23, 48}}; // 0.73 inches deep at start-up
+// clang-format on
 
 // Tab from vsbFreq, where the focus starts, round to it again.
 inline constexpr std::string_view tabOrder[] = {"vsbDiam", "cmdExit", "vsbDepth", "vsbFreq"};

@@ -39,30 +39,23 @@ string text(HWND h)
     return s;
 }
 
-// A control's rectangle in its parent's client area, as "x,y,w,h".
-string box(HWND c)
+// A control's rectangle in its parent's client area, or a window's client
+// area, as "x,y,w,h".
+string box(HWND h)
 {
     RECT r;
-    GetWindowRect(c, &r);
-    MapWindowPoints(nullptr, GetParent(c), reinterpret_cast<POINT*>(&r), 2);
+    if (const HWND parent = GetParent(h))
+        GetWindowRect(h, &r), MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    else
+        GetClientRect(h, &r);
     return to_string(r.left) + "," + to_string(r.top) + "," + to_string(r.right - r.left) + "," +
            to_string(r.bottom - r.top);
-}
-
-string clientSize(HWND w)
-{
-    RECT r;
-    GetClientRect(w, &r);
-    return to_string(r.right) + "x" + to_string(r.bottom);
 }
 
 struct Window {
     planner::win32::PlannerWindow w;
     Window() { w.create(GetModuleHandleW(nullptr)), w.handleWaiting(); }
-    HWND at(std::string_view name) const // "lblFreq" or "label8(5)"
-    {
-        return w.control(planner::rowNamed(name).value());
-    }
+    HWND at(std::string_view name) const { return w.control(planner::rowNamed(name).value()); }
     int value(const char* bar) const { return GetScrollPos(at(bar), SB_CTL); }
     void scroll(const char* bar, int code, int thumb = 0)
     {
@@ -105,14 +98,15 @@ void looks()
     EnumChildWindows(
         w, [](HWND, LPARAM n) { return BOOL(++*reinterpret_cast<int*>(n)); }, LPARAM(&controls));
     check(controls, 61, "controls");
-    check(clientSize(w), string("792x573"), "client area");
-    for (const auto& [name, x, y, width, height] : worked::spots)
-        check(box(win.at(name)), to_string(x) + "," + to_string(y) + "," + to_string(width) + "," +
-              to_string(height), string(name));
+    check(box(w), string("0,0,792,573"), "client area");
+    for (const auto& [name, x, y, width, height] : worked::spots) {
+        const string place = to_string(x) + "," + to_string(y) + "," + to_string(width);
+        check(box(win.at(name)), place + "," + to_string(height), string(name));
+    }
     RECT suggested{10, 10, 20, 20};
     SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(192, 192), LPARAM(&suggested));
-    check(clientSize(w) + " " + box(win.at("Label5")) + " " + font("lblFdr"),
-          string("1584x1146 576,16,98,50 700 -26"), "moved to 192 dpi");
+    check(box(w) + " " + box(win.at("Label5")) + " " + font("lblFdr"),
+          string("0,0,1584,1146 576,16,98,50 700 -26"), "moved to 192 dpi");
     PostMessageW(w, WM_CLOSE, 0, 0);
     check(win.ended(), true, "closing the frame ends");
 }
@@ -130,7 +124,8 @@ void moveTo(Window& win, const char* bar, int target, int way)
         if (way == 0)
             win.key(h, page ? (down ? VK_NEXT : VK_PRIOR) : (down ? VK_DOWN : VK_UP));
         else
-            win.scroll(bar, page ? (down ? SB_PAGEDOWN : SB_PAGEUP) : (down ? SB_LINEDOWN : SB_LINEUP));
+            win.scroll(bar,
+                       page ? (down ? SB_PAGEDOWN : SB_PAGEUP) : (down ? SB_LINEDOWN : SB_LINEUP));
     }
     if (way == 2)
         win.scroll(bar, SB_THUMBTRACK, target), win.scroll(bar, SB_THUMBPOSITION, target);
@@ -150,28 +145,25 @@ void workedStates()
             check(text(win.at(c.control)), string(c.caption),
                   string(s.name) + ": " + string(c.control));
         for (const auto& [member, twips] : s.bars) {
-            RECT r;
-            GetWindowRect(win.at("label7(" + to_string(member) + ")"), &r);
-            check(r.bottom - r.top, int(twips / 15 + 0.5f),
+            const string bar = box(win.at("label7(" + to_string(member) + ")"));
+            check(bar.substr(bar.rfind(',') + 1), to_string(int(twips / 15 + 0.5f)),
                   string(s.name) + ": bar " + to_string(member));
         }
     }
 }
 
 // One key on the focused bar, or one scroll message, from start-up or from
-// where the thumb was dragged to first; then the bar and its figure.
+// where the thumb was dragged to first; then the bar's value and figure.
 void steps()
 {
-    const struct {
-        const char *what, *bar, *shown; // the bar's value and figure
-        int from, key, code, thumb;
-    } rows[] = {
+    // clang-format off
+    const struct { const char *what, *bar, *shown; int from, key, code, thumb; } rows[] = {
         {"dragging the thumb alone", "vsbDiam", "10 10", 0, 0, SB_THUMBTRACK, 30},
         {"frequency End key", "vsbFreq", "10000 10000", 0, VK_END, 0, 0},
         {"frequency holds at its lowest", "vsbFreq", "1200 1200", 0, 0, SB_LINEUP, 0},
         {"depth holds at its deepest", "vsbDepth", "50 5", 50, 0, SB_PAGEDOWN, 0},
-        {"frequency page stops at its highest", "vsbFreq", "10000 10000", 9950, VK_NEXT, 0, 0},
-    };
+        {"frequency page stops at its highest", "vsbFreq", "10000 10000", 9950, VK_NEXT, 0, 0}};
+    // clang-format on
     for (const auto& r : rows) {
         Window win;
         if (r.from)

@@ -1,17 +1,24 @@
 // SPDX-FileCopyrightText: 2026 The Dish Planner developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The runtime's numbers: text forms, the two readings, arithmetic, the
-// conversions and the counting loop, against figures written out by hand.
+// The planner's numbers, against figures written out by hand: the
+// runtime's text forms, its two readings, arithmetic, conversions and
+// counting loop; then rounding, gain and the dish profile (the worked
+// states, run through each view, cover the rest of the profile).
 #include <clocale>
 #include <limits>
 #include <vector>
 
 #include "helpers.h"
 
+#include "calc/curve.h"
+#include "calc/decplaces.h"
+#include "calc/ggainn.h"
 #include "runtime/counting_loop.h"
 #include "runtime/value.h"
+#include "window/control_model.h"
 
+using planner::LabelArray;
 using rt::ErrorCode;
 using rt::Value;
 
@@ -21,10 +28,7 @@ constexpr double top = std::numeric_limits<double>::max();
 constexpr auto none = ErrorCode{}, TM = ErrorCode::TypeMismatch, OV = ErrorCode::Overflow;
 constexpr auto DZ = ErrorCode::DivisionByZero, IO = ErrorCode::InvalidOperation;
 constexpr int fails = 99999; // a conversion that overflows
-const Value i16(int i)
-{
-    return Value(std::int16_t(i));
-}
+const auto i16 = [](int i) { return Value(std::int16_t(i)); };
 
 // The tables of cases, one row each.
 namespace cases {
@@ -77,12 +81,29 @@ const struct { const char* name; double start, end, step; std::vector<double> se
     {"fractional end", 0, 2.5, 1, {0, 1, 2}},  {"end reached", 0, 2, 1, {0, 1, 2}},
     {"never", 1, 0, 1, {}},                    {"downwards", 3, 1, -1, {3, 2, 1}},
     {"downwards, fractional", 3, 1.5, -1, {3, 2}}};
+
+const struct { const char* name; double x, rounded; } roundings[] = {
+    {"3.125", 3.125, 3.13},         {"2.675", 2.675, 2.68},   {"1.005 lies below", 1.005, 1},
+    {"7.4375", 7.4375, 7.44},       {"0.005", 0.005, 0.01},   {"0.004", 0.004, 0},
+    {"-0.125 goes up", -0.125, -0.12}, {"-0.126", -0.126, -0.13},
+    {"4.225 (169/40)", 4.225, 4.22}, {"1.225 (49/40)", 1.225, 1.23}};
+
+// The gain's first digits: to 1e-5, finer than any figure shows.
+const struct { const char *name, *frequency; double diameter, gainFrom; } gains[] = {
+    {"10 in", "1200", 10, 5.09397},     {"40 in", "1200", 40, 81.50352},
+    {"2400 MHz", "2400", 24, 117.36508}, {"10000 MHz", "10000", 40, 5659.96730},
+    {"pi is 3.14159", "1716", 24, 59.99996}};
 // clang-format on
 } // namespace cases
 
+QString figure(const planner::ControlModel& m, int r)
+{
+    return QString::fromStdString(m.caption(LabelArray::label8, r));
+}
+
 } // namespace
 
-class TestRuntime : public QObject {
+class TestNumbers : public QObject {
     Q_OBJECT
 private slots:
     void textForms_data() { rows::add(cases::textForms); }
@@ -139,16 +160,11 @@ private slots:
                  IO);
     }
 
+    // The other messages show in the handlers' error lines.
     void errorMessages()
     {
-        const std::pair<ErrorCode, const char*> messages[] = {
-            {IO, "Run-time error 5: Invalid operation"},
-            {OV, "Run-time error 6: Overflow"},
-            {ErrorCode::SubscriptOutOfRange, "Run-time error 9: Subscript out of range"},
-            {DZ, "Run-time error 11: Division by zero"},
-            {TM, "Run-time error 13: Type mismatch"}};
-        for (const auto& [code, message] : messages)
-            QCOMPARE(rt::RuntimeError(code).what(), message);
+        QCOMPARE(rt::RuntimeError(OV).what(), "Run-time error 6: Overflow");
+        QCOMPARE(rt::RuntimeError(TM).what(), "Run-time error 13: Type mismatch");
     }
 
     // A comma-decimal process locale changes nothing.
@@ -165,7 +181,52 @@ private slots:
         QCOMPARE(strict, 2.5);
         QCOMPARE(comma, TM);
     }
+
+    void decplaces_data() { rows::add(cases::roundings); }
+    void decplaces()
+    {
+        const auto& r = rows::current(cases::roundings);
+        calc::decplaces(Value(r.x), i16(2));
+        QCOMPARE(calc::rounded, Value(r.rounded));
+        QCOMPARE(errorOf([] { calc::decplaces(Value(1e307), i16(2)); }), ErrorCode::Overflow);
+        QCOMPARE(calc::rounded, Value(r.rounded)); // a failed call leaves the slot
+    }
+
+    void ggainn_data() { rows::add(cases::gains); }
+    void ggainn()
+    {
+        const auto& r = rows::current(cases::gains);
+        calc::ggainn(Value(r.frequency), Value(r.diameter));
+        const double g = calc::gain.toDouble();
+        QVERIFY2(g >= r.gainFrom && g < r.gainFrom + 1e-5, qPrintable(QString::number(g, 'g', 17)));
+        QCOMPARE(errorOf([] { calc::ggainn(Value("12 GHz"), Value(24.0)); }),
+                 ErrorCode::TypeMismatch); // a frequency of 0: see the handlers' errors
+        QCOMPARE(calc::gain.toDouble(), g);
+    }
+
+    // 40 in at 0.25 is r^2 / 40, rounded in plain double; then 11 in at 0.5
+    // clears what lies beyond its rim but leaves the bars' captions.
+    void profile()
+    {
+        planner::ControlModel m;
+        calc::curve(Value(40.0), Value(0.25), m);
+        QCOMPARE(figure(m, 13), "4.22"); // 169 / 40
+        QCOMPARE(figure(m, 7), "1.23");  // 49 / 40
+        QCOMPARE(figure(m, 20), "10");
+        QCOMPARE(m.height(LabelArray::label7, 20), 10000.0f);
+        calc::curve(Value(11.0), Value(0.5), m);
+        QCOMPARE(figure(m, 5), "1.14"); // 25 / 22
+        QCOMPARE(m.height(LabelArray::label7, 5), 1136.3636f);
+        for (int r : {6, 20}) {
+            QCOMPARE(figure(m, r), "");
+            QCOMPARE(m.height(LabelArray::label7, r), 0.0f);
+            QCOMPARE(m.caption(LabelArray::label7, r), std::to_string(r));
+        }
+        QCOMPARE(errorOf([&] { calc::curve(Value(11.0), Value(0.0), m); }),
+                 ErrorCode::InvalidOperation); // 0 / 0 at r = 0, after clearing
+        QCOMPARE(figure(m, 0), "");
+    }
 };
 
-QTEST_GUILESS_MAIN(TestRuntime)
-#include "tst_runtime.moc"
+QTEST_GUILESS_MAIN(TestNumbers)
+#include "tst_numbers.moc"
