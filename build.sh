@@ -8,7 +8,8 @@
 #   ./build.sh sanitize   every test again under AddressSanitizer and UBSan
 #   ./build.sh fuzz       each libFuzzer target for FUZZ_SECONDS (30) seconds
 #   ./build.sh bench      the benchmarks (not part of any test run)
-#   ./build.sh orca       what Orca speaks of the planner, headless (tests/orca)
+#   ./build.sh orca       on a virtual desktop: what Orca speaks of the planner
+#                         (tests/orca), and that the planner writes nothing
 # and the Windows program, cross-built with MinGW-w64 and tested under Wine:
 #   ./build.sh windows    build, run its tests on a virtual display, and
 #                         package it (build-windows/*.zip and *-setup.exe)
