@@ -23,7 +23,6 @@ int main(int argc, char* argv[])
 {
     noSessionBusAutolaunch();
     QApplication app(argc, argv);
-    QApplication::setApplicationVersion(QStringLiteral(PLANNER_VERSION_TEXT));
     QApplication::setDesktopFileName(QStringLiteral(PLANNER_APP_ID));
     planner::PlannerWindow window;
     window.show();
