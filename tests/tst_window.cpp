@@ -161,12 +161,22 @@ private slots:
         QCOMPARE(bool(a->state().invisible), r.hidden);
     }
 
-    // A reader tells where a bar stands from its range: 10 to 40 inches.
-    void scrollBarRangeForReaders()
+    // What readers get of the window after a change: a frame with its
+    // title, the change announced by its last child; and where a bar stands
+    // in its range (10 to 40 inches, by 1).
+    void windowAndBarForReaders()
     {
+        keyTo("vsbDiam", 11);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        QCOMPARE(a->role(), QAccessible::Window);
+        QCOMPARE(a->text(QAccessible::Name), "Parabolic dish planner: gain and profile");
+        QAccessibleInterface* last = a->child(a->childCount() - 1);
+        QCOMPARE(last->role(), QAccessible::Notification);
+        QVERIFY(last->text(QAccessible::Name).startsWith("Diameter 11 inches, 279.4 millimetres."));
         auto* v = QAccessible::queryAccessibleInterface(bar("vsbDiam"))->valueInterface();
-        const QVariantList got{v->minimumValue(), v->maximumValue(), v->currentValue()};
-        QCOMPARE(got, QVariantList({10, 40, 10}));
+        const QVariantList got{v->minimumValue(), v->maximumValue(), v->currentValue(),
+                               v->minimumStepSize()};
+        QCOMPARE(got, QVariantList({10, 40, 11, 1}));
     }
 };
 

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -72,13 +73,10 @@ inline const std::vector<State> states = {
 };
 // clang-format on
 
-// A few controls' places in pixels at 96 dpi (15 twips a pixel).
-struct Spot {
-    std::string_view control;
-    int x, y, width, height;
-};
+// A few controls' places in pixels at 96 dpi (15 twips a pixel): name, x,
+// y, width, height.
 // clang-format off
-inline constexpr Spot spots[] = {
+inline constexpr std::tuple<std::string_view, int, int, int, int> spots[] = {
     {"Label5", 288, 8, 49, 25},   {"lblFreq", 16, 48, 49, 17},      {"vsbDiam", 96, 88, 17, 121},
     {"cmdExit", 512, 24, 73, 25}, {"label8(20)", 648, 224, 23, 17},
     {"label7(3)", 104, 248, 23, 48}}; // 0.73 inches deep at start-up
