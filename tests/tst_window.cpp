@@ -21,10 +21,9 @@ QImage drawnByTheRule(QSize size, const QString& caption, QFont font, bool frame
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&image);
-    const QPalette palette = QApplication::palette();
     QRect text(QPoint(0, 0), size);
-    p.fillRect(text, back.isValid() ? back : palette.color(QPalette::Window));
-    p.setPen(palette.color(QPalette::WindowText));
+    p.fillRect(text, back.isValid() ? back : QApplication::palette().color(QPalette::Window));
+    p.setPen(QApplication::palette().color(QPalette::WindowText));
     if (frame) {
         p.drawRect(text.adjusted(0, 0, -1, -1));
         text.adjust(1, 1, -1, -1);
@@ -157,7 +156,13 @@ private slots:
         QAccessibleInterface* a =
             QAccessible::queryAccessibleInterface(w->findChild<QWidget*>(r.control));
         QCOMPARE(a->text(QAccessible::Name), r.readAs);
-        QCOMPARE(a->textInterface()->text(0, a->textInterface()->characterCount()), r.text);
+        // The caption whole: as its one line and as its one run of attributes.
+        QAccessibleTextInterface* t = a->textInterface();
+        int line[2] = {-1, -1}, run[2] = {-1, -1};
+        t->attributes(0, &run[0], &run[1]);
+        QCOMPARE(t->textAtOffset(0, QAccessible::LineBoundary, &line[0], &line[1]), r.text);
+        QCOMPARE(QStringList({t->text(line[0], line[1]), t->text(run[0], run[1])}),
+                 QStringList(2, r.text));
         QCOMPARE(bool(a->state().invisible), r.hidden);
     }
 
