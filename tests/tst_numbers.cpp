@@ -135,8 +135,7 @@ private slots:
     void conversions()
     {
         const auto& r = rows::current(cases::conversions);
-        int got16 = fails;
-        qint64 got32 = fails;
+        qint64 got16 = fails, got32 = fails;
         errorOf([&] { got16 = rt::toInt16(Value(r.x)); });
         errorOf([&] { got32 = rt::toInt32(Value(r.x)); });
         QCOMPARE(got16, r.int16);
