@@ -5,7 +5,8 @@
 #   ./build.sh run    install what is missing, build, open the planner
 #   ./build.sh test   install what is missing, build, run every test
 # and the further checks that CI runs too:
-#   ./build.sh sanitize   every test again under AddressSanitizer and UBSan
+#   ./build.sh sanitize   every test again under AddressSanitizer and UBSan,
+#                         with libstdc++'s bounds checks
 #   ./build.sh fuzz       each libFuzzer target for FUZZ_SECONDS (30) seconds
 #   ./build.sh bench      the benchmarks (not part of any test run)
 #   ./build.sh orca       on a virtual desktop: what Orca speaks of the planner
