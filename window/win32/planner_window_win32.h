@@ -37,7 +37,6 @@ public:
     HWND hwnd() const { return hwnd_; }
     // A control by its design row; null while there is no window.
     HWND control(int row) const { return hwnd_ ? controls_.at(row) : nullptr; }
-    UINT dpi() const { return dpi_; }
 
     // Handles every message waiting, as the message loop would; false once
     // the loop would end (WM_QUIT, posted when the user closed the window).
