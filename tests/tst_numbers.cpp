@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(figure(m, 13), "4.22"); // 169 / 40
         QCOMPARE(figure(m, 7), "1.23");  // 49 / 40
         calc::curve(Value(11.0), Value(0.5), m);
-        QCOMPARE(figure(m, 5), "1.14"); // 25 / 22
+        QCOMPARE(m.height(LabelArray::label7, 5), 1136.3636f); // 25 / 22 inches, in twips
         for (int r : {6, 20}) {
             QCOMPARE(figure(m, r), "");
             QCOMPARE(m.height(LabelArray::label7, r), 0.0f);
