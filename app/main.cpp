@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "version.h"
+#include "window/qt/accessibility.h"
 #include "window/qt/planner_window.h"
 
 // With no session bus to be found, libdbus would autolaunch one: a daemon
@@ -23,6 +24,7 @@ int main(int argc, char* argv[])
 {
     noSessionBusAutolaunch();
     QApplication app(argc, argv);
+    planner::installAccessibility();
     QApplication::setDesktopFileName(QStringLiteral(PLANNER_APP_ID));
     planner::PlannerWindow window;
     window.show();

@@ -17,6 +17,7 @@
 #include <QWindow>
 
 #include "window/design.h"
+#include "window/qt/accessibility.h"
 #include "window/qt/fonts.h"
 #include "window/qt/planner_window.h"
 
@@ -27,7 +28,7 @@ std::unique_ptr<QWidget> bareWindow()
     using namespace planner;
     auto w = std::make_unique<QWidget>();
     w->setFixedSize(clientWidth / twipsPerPixel, clientHeight / twipsPerPixel);
-    w->setFont(defaultFont());
+    w->setFont(fontFor(Font::Default));
     for (const ControlDesign& d : designTable()) {
         const QString caption = QString::fromUtf8(d.caption.data(), qsizetype(d.caption.size()));
         QWidget* c = nullptr;
@@ -37,8 +38,8 @@ std::unique_ptr<QWidget> bareWindow()
             c = new QPushButton(caption, w.get());
         else
             c = new QLabel(caption, w.get());
-        if (d.font == Font::Bold)
-            c->setFont(boldFont());
+        if (d.font != Font::Default)
+            c->setFont(fontFor(d.font));
         c->setGeometry(d.twips.left / twipsPerPixel, d.twips.top / twipsPerPixel,
                        d.twips.width / twipsPerPixel, d.twips.height / twipsPerPixel);
     }
@@ -51,6 +52,7 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    planner::installAccessibility();
     const bool bare = argc > 1 && std::strcmp(argv[1], "bare") == 0;
     std::unique_ptr<QWidget> window =
         bare ? bareWindow() : std::make_unique<planner::PlannerWindow>();

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include "window/qt/accessibility.h"
 #include "window/qt/planner_window.h"
 #include "helpers.h"
 
@@ -62,6 +63,8 @@ class TestWindow : public QObject {
     Q_OBJECT
     planner::PlannerWindow* w = nullptr;
 
+    // A control by name; each caller QVERIFYs it, so that a name mistyped
+    // fails the test instead of crashing it.
     QScrollBar* bar(const QString& name) const { return w->findChild<QScrollBar*>(name); }
     QLabel* label(const QString& name) const { return w->findChild<QLabel*>(name); }
     // Moves a bar as a user would, by page and arrow keys: so the steps
@@ -69,6 +72,7 @@ class TestWindow : public QObject {
     void keyTo(const char* name, int value)
     {
         QScrollBar* b = bar(name);
+        QVERIFY(b);
         b->setFocus();
         const auto [pages, lines, down] = worked::moves(name, b->value(), value);
         for (int i = 0; i < pages + lines; ++i)
@@ -78,6 +82,7 @@ class TestWindow : public QObject {
     }
 
 private slots:
+    void initTestCase() { planner::installAccessibility(); }
     void init()
     {
         w = new planner::PlannerWindow;
@@ -93,21 +98,33 @@ private slots:
         keyTo("vsbFreq", s.freq);
         keyTo("vsbDiam", s.diam);
         keyTo("vsbDepth", s.depth);
-        for (const worked::Shown& c : s.shown)
-            QCOMPARE(label(rows::qs(c.control))->text(), rows::qs(c.caption));
-        for (const auto& [member, twips] : s.bars)
-            QCOMPARE(label(QStringLiteral("label7(%1)").arg(member))->height(), qRound(twips / 15));
+        if (QTest::currentTestFailed())
+            return;
+        for (const worked::Shown& c : s.shown) {
+            QLabel* l = label(rows::qs(c.control));
+            QVERIFY2(l, c.control.data());
+            QCOMPARE(l->text(), rows::qs(c.caption));
+        }
+        for (const auto& [member, twips] : s.bars) {
+            QLabel* l = label(QStringLiteral("label7(%1)").arg(member));
+            QVERIFY(l);
+            QCOMPARE(l->height(), qRound(twips / 15));
+        }
     }
 
     void layout()
     {
-        for (const auto& [name, x, y, width, height] : worked::spots)
-            QCOMPARE(w->findChild<QWidget*>(rows::qs(name))->geometry(),
-                     QRect(x, y, width, height));
+        for (const auto& [name, x, y, width, height] : worked::spots) {
+            const QWidget* c = w->findChild<QWidget*>(rows::qs(name));
+            QVERIFY2(c, name.data());
+            QCOMPARE(c->geometry(), QRect(x, y, width, height));
+        }
         QCOMPARE(w->findChildren<QWidget*>().size(), 61);
-        for (int r : {14, 15, 18, 19, 20}) // bars 15, 18, 19 and 20 caption to the left
-            QCOMPARE(label(QStringLiteral("label7(%1)").arg(r))->alignment() & Qt::AlignLeft,
-                     r == 14 ? Qt::Alignment() : Qt::AlignLeft);
+        for (int r : {14, 15, 18, 19, 20}) { // bars 15, 18, 19 and 20 caption to the left
+            const QLabel* l = label(QStringLiteral("label7(%1)").arg(r));
+            QVERIFY(l);
+            QCOMPARE(l->alignment() & Qt::AlignLeft, r == 14 ? Qt::Alignment() : Qt::AlignLeft);
+        }
         QCOMPARE(w->size(), QSize(792, 573));
         QCOMPARE(w->minimumSize(), w->maximumSize());
     }
@@ -118,6 +135,7 @@ private slots:
     {
         const auto& r = rows::current(cases::drawn);
         QLabel* l = label(r.control);
+        QVERIFY(l);
         QFont font("Liberation Sans");
         font.setPointSizeF(r.points);
         font.setBold(r.bold);
@@ -128,13 +146,15 @@ private slots:
     void dragChangesOnRelease()
     {
         QScrollBar* b = bar("vsbDiam");
+        QLabel* figure = label("lblDiam");
+        QVERIFY(b && figure);
         const QPoint grip(b->width() / 2, 2 * b->width()); // on the thumb, below the arrow
         QTest::mousePress(b, Qt::LeftButton, {}, grip);
         QTest::mouseMove(b, grip + QPoint(0, 40));
-        QCOMPARE(label("lblDiam")->text(), "10");
+        QCOMPARE(figure->text(), "10");
         QTest::mouseRelease(b, Qt::LeftButton, {}, grip + QPoint(0, 40));
         QVERIFY(b->value() > 10);
-        QCOMPARE(label("lblDiam")->text(), QString::number(b->value()));
+        QCOMPARE(figure->text(), QString::number(b->value()));
     }
 
     // The focus starts on vsbFreq; Tab goes round; Alt+X presses Exit.
@@ -153,8 +173,9 @@ private slots:
     void screenReaders()
     {
         const auto& r = rows::current(cases::readerViews);
-        QAccessibleInterface* a =
-            QAccessible::queryAccessibleInterface(w->findChild<QWidget*>(r.control));
+        QWidget* control = w->findChild<QWidget*>(r.control);
+        QVERIFY(control);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(control);
         QCOMPARE(a->text(QAccessible::Name), r.readAs);
         // The caption whole: as text, as its one line and as its one run of
         // attributes (bounds start at -1, so that one left unset shows).
@@ -174,6 +195,8 @@ private slots:
     void windowAndBarForReaders()
     {
         keyTo("vsbDiam", 11);
+        if (QTest::currentTestFailed())
+            return;
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         QCOMPARE(a->role(), QAccessible::Window);
         QCOMPARE(a->text(QAccessible::Name), "Parabolic dish planner: gain and profile");

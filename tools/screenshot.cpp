@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QScrollBar>
 
+#include "window/qt/accessibility.h"
 #include "window/qt/planner_window.h"
 
 int main(int argc, char* argv[])
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    planner::installAccessibility();
     const QStringList args = app.arguments();
     if (args.size() != 5) {
         std::fprintf(stderr, "usage: planner-screenshot FREQ DIAM DEPTH OUT.png\n");

@@ -11,9 +11,10 @@ ControlModel::ControlModel()
 {
     const auto& table = designTable();
     for (std::size_t i = 0; i < table.size(); ++i) {
-        rows_[i].caption = std::string(table[i].caption);
-        rows_[i].height = static_cast<float>(table[i].twips.height);
-        rows_[i].value = table[i].scroll.value;
+        State& s = rows_[i];
+        s.caption = s.reportedCaption = std::string(table[i].caption);
+        s.height = s.reportedHeight = static_cast<float>(table[i].twips.height);
+        s.value = table[i].scroll.value;
     }
 }
 
@@ -25,7 +26,6 @@ const std::string& ControlModel::caption(Ctl c) const
 void ControlModel::setCaption(Ctl c, std::string caption)
 {
     rows_[row(c)].caption = std::move(caption);
-    rows_[row(c)].changed = true;
 }
 
 namespace {
@@ -47,9 +47,7 @@ const std::string& ControlModel::caption(LabelArray a, int index) const
 
 void ControlModel::setCaption(LabelArray a, int index, std::string caption)
 {
-    State& s = rows_[memberRow(a, index)];
-    s.caption = std::move(caption);
-    s.changed = true;
+    rows_[memberRow(a, index)].caption = std::move(caption);
 }
 
 float ControlModel::height(LabelArray a, int index) const
@@ -59,9 +57,7 @@ float ControlModel::height(LabelArray a, int index) const
 
 void ControlModel::setHeight(LabelArray a, int index, float twips)
 {
-    State& s = rows_[memberRow(a, index)];
-    s.height = twips;
-    s.changed = true;
+    rows_[memberRow(a, index)].height = twips;
 }
 
 std::int16_t ControlModel::value(Ctl bar) const
@@ -92,10 +88,13 @@ void ControlModel::setFigureCaption(std::int16_t index, std::string caption)
 std::vector<int> ControlModel::takeChangedRows()
 {
     std::vector<int> changed;
+    changed.reserve(rows_.size()); // the one allocation: no row is lost to a failed one
     for (std::size_t i = 0; i < rows_.size(); ++i) {
-        if (rows_[i].changed) {
+        State& s = rows_[i];
+        if (s.caption != s.reportedCaption || s.height != s.reportedHeight) {
             changed.push_back(static_cast<int>(i));
-            rows_[i].changed = false;
+            s.reportedCaption = s.caption;
+            s.reportedHeight = s.height;
         }
     }
     return changed;

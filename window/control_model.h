@@ -44,18 +44,21 @@ public:
     void setBarCaption(std::int16_t index, std::string caption) override;
     void setFigureCaption(std::int16_t index, std::string caption) override;
 
-    // The rows of designTable() whose caption or height changed since the
-    // last call, each once, in row order; and a row's caption and height.
+    // The rows of designTable() whose caption or height differs from what
+    // the last call reported (the design's at first), in row order. A
+    // caption written again with the same text is no change. Example: a
+    // change of frequency from 1200 to 1300 MHz rewrites lblFreq, lblGain
+    // and the profile, but only lblFreq changes ("1300"; the gain stays 5).
     std::vector<int> takeChangedRows();
+    // A row's caption and height (in twips) now.
     const std::string& rowCaption(int row) const { return rows_.at(row).caption; }
     float rowHeight(int row) const { return rows_.at(row).height; }
 
 private:
     struct State {
-        std::string caption;
-        float height = 0.0f;
+        std::string caption, reportedCaption;
+        float height = 0.0f, reportedHeight = 0.0f;
         std::int16_t value = 0;
-        bool changed = false;
     };
 
     std::array<State, controlCount> rows_;

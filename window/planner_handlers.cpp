@@ -3,8 +3,6 @@
 
 #include "window/planner_handlers.h"
 
-#include <ostream>
-
 #include "calc/curve.h"
 #include "calc/decplaces.h"
 #include "calc/ggainn.h"
@@ -109,16 +107,14 @@ static_assert(inEventOrder());
 
 } // namespace
 
-bool PlannerHandlers::raise(Event e, std::ostream& err)
+std::string_view handlerName(Event e)
 {
-    const HandlerEntry& h = handlerTable[static_cast<int>(e)];
-    try {
-        (this->*h.handler)();
-        return true;
-    } catch (const rt::RuntimeError& error) {
-        err << h.name << ": " << error.what() << '\n';
-        return false;
-    }
+    return handlerTable[static_cast<int>(e)].name;
+}
+
+void PlannerHandlers::raise(Event e)
+{
+    (this->*handlerTable[static_cast<int>(e)].handler)();
 }
 
 void PlannerHandlers::frequencyText()

@@ -13,7 +13,7 @@
 #pragma once
 
 #include <functional>
-#include <iosfwd>
+#include <string_view>
 
 #include "runtime/value.h"
 #include "window/control_model.h"
@@ -23,6 +23,10 @@ namespace planner {
 // The events that have a handler, one each.
 enum class Event : std::uint8_t { Load, FreqChange, DiamChange, DepthChange, ExitClick };
 inline constexpr int eventCount = static_cast<int>(Event::ExitClick) + 1;
+
+// The handler's name, as a failure line gives it. Example:
+// handlerName(Event::DepthChange) is "vsbDepth_Change".
+std::string_view handlerName(Event e);
 
 class PlannerHandlers {
 public:
@@ -39,11 +43,10 @@ public:
     void vsbDepth_Change();
     void cmdExit_Click();
 
-    // The event boundary: runs the event's handler; a run-time error stops
-    // that handler only. The captions its earlier steps wrote stay, one line
-    // naming the handler and the error goes to err, and false is returned.
-    // Example line: "vsbDepth_Change: Run-time error 11: Division by zero".
-    [[nodiscard]] bool raise(Event e, std::ostream& err);
+    // Runs the event's handler. A run-time error stops it where it arises
+    // and leaves it, the captions its earlier steps wrote staying as they
+    // are; the event boundary (Session) catches it.
+    void raise(Event e);
 
     // Window-level values; empty until a handler sets them.
     rt::Value places, freq, diam, depth, flen, fdr;

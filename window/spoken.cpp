@@ -3,6 +3,8 @@
 
 #include "window/spoken.h"
 
+#include <algorithm>
+#include <numeric>
 #include <optional>
 
 namespace planner {
@@ -38,22 +40,16 @@ std::string spokenForm(const ControlDesign& d, std::string_view caption)
     return spoken;
 }
 
-bool hiddenFromReaders(const ControlDesign& d, std::string_view caption, float height)
+bool hiddenFromReaders(const ControlDesign& d, std::string_view caption, float heightTwips)
 {
-    return d.kind == Kind::Label && (height <= 0.0f || (caption.empty() && !d.backColor));
+    return d.kind == Kind::Label && (heightTwips <= 0.0f || (caption.empty() && !d.backColor));
 }
 
-std::vector<std::string> captionsOf(const ControlModel& model)
+std::string changeAnnouncement(const std::vector<int>& changedRows, const ControlModel& after)
 {
-    std::vector<std::string> captions;
-    for (int r = 0; r < controlCount; ++r)
-        captions.push_back(model.rowCaption(r));
-    return captions;
-}
-
-std::string changeAnnouncement(const std::vector<std::string>& before, const ControlModel& after)
-{
-    const auto changed = [&](int r) { return before.at(r) != after.rowCaption(r); };
+    const auto changed = [&](int r) {
+        return std::binary_search(changedRows.begin(), changedRows.end(), r);
+    };
     std::string sentence;
     for (const auto& [figure, mm] : readingOrder) {
         if (!changed(row(figure)) && !(mm && changed(row(*mm))))
@@ -76,6 +72,13 @@ std::string changeAnnouncement(const std::vector<std::string>& before, const Con
     if (!sentence.empty())
         sentence.pop_back();
     return sentence;
+}
+
+std::string allFigures(const ControlModel& model)
+{
+    std::vector<int> every(controlCount);
+    std::iota(every.begin(), every.end(), 0);
+    return changeAnnouncement(every, model);
 }
 
 } // namespace planner

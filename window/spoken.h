@@ -23,19 +23,21 @@ namespace planner {
 std::string spokenForm(const ControlDesign& design, std::string_view caption);
 
 // Whether a screen reader should pass a label by as not on the screen:
-// a bar of height 0 has vanished, and a figure with no caption shows nothing.
-// Example: label7(6) at height 0 is hidden; label8(6) with "" is hidden.
-bool hiddenFromReaders(const ControlDesign& design, std::string_view caption, float height);
+// a bar of height 0 twips has vanished, and a figure with no caption shows
+// nothing. Example: label7(6) at height 0 is hidden; label8(6) with "" is
+// hidden; label7(1) at 13.888889 twips (one pixel) is not.
+bool hiddenFromReaders(const ControlDesign& design, std::string_view caption, float heightTwips);
 
-// Every caption, in design-table order; what a change is compared with.
-std::vector<std::string> captionsOf(const ControlModel& model);
-
-// One sentence naming, in reading order, the figures whose captions
-// differ from before: each inch figure with its millimetres, the ratio,
-// the gain, and the profile as its rim depth. Empty when none differs.
+// One sentence naming, in reading order, the figures among the changed
+// rows (as ControlModel::takeChangedRows gives them): each inch figure
+// with its millimetres, the ratio, the gain, and the profile as its rim
+// depth. Empty when none of them is a figure.
 // Example, from start-up to a diameter of 11 inches: "Diameter 11 inches,
 // 279.4 millimetres. Focal length 3.78 inches, 96.012 millimetres. F/D
 // ratio 0.34. Gain 6 times. Rim 1.67 deep at 5 inches."
-std::string changeAnnouncement(const std::vector<std::string>& before, const ControlModel& after);
+std::string changeAnnouncement(const std::vector<int>& changedRows, const ControlModel& model);
+
+// The same sentence for every figure now shown, changed or not.
+std::string allFigures(const ControlModel& model);
 
 } // namespace planner

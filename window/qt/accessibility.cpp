@@ -5,36 +5,41 @@
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QHash>
 #include <QLabel>
 #include <QScrollBar>
 
-#include "window/control_model.h"
-#include "window/spoken.h"
+#include "window/session.h"
 
 namespace planner {
 
 namespace {
-
-int designRow(const QObject* o)
-{
-    return o->property("designRow").isValid() ? o->property("designRow").toInt() : -1;
-}
 
 QString qstr(const std::string& s)
 {
     return QString::fromStdString(s);
 }
 
-ScreenReaders* readersOf(const QWidget* w)
+// Each control of a planner window, with its window's readers and its
+// design row; a window itself with row -1.
+struct Registered {
+    const ScreenReaders* readers;
+    int row;
+};
+QHash<const QObject*, Registered>& registry()
 {
-    return w->window()->findChild<ScreenReaders*>(QString(), Qt::FindDirectChildrenOnly);
+    static QHash<const QObject*, Registered> controls;
+    return controls;
 }
 
 // A label: read by its spoken form, its text the caption as shown. Its
 // characters report no extents, so that Orca's flat review reads the name.
 class AccessibleLabel : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit AccessibleLabel(QLabel* l) : QAccessibleWidget(l, QAccessible::StaticText) {}
+    AccessibleLabel(QLabel* l, Registered r)
+        : QAccessibleWidget(l, QAccessible::StaticText), session_(r.readers->session()), row_(r.row)
+    {
+    }
     void* interface_cast(QAccessible::InterfaceType t) override
     {
         if (t == QAccessible::TextInterface)
@@ -42,17 +47,16 @@ public:
         return QAccessibleWidget::interface_cast(t);
     }
     QString caption() const { return qobject_cast<QLabel*>(widget())->text(); }
-    const ControlDesign& design() const { return designTable()[designRow(widget())]; }
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return qstr(spokenForm(design(), caption().toStdString()));
+            return qstr(session_.spoken(row_));
         return QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
-        if (hiddenFromReaders(design(), caption().toStdString(), float(widget()->height())))
+        if (session_.hidden(row_))
             s.invisible = s.offscreen = true;
         return s;
     }
@@ -89,13 +93,20 @@ public:
         *end = characterCount();
         return {};
     }
+
+private:
+    const Session& session_;
+    int row_;
 };
 
 // A scroll bar: its value, and as description every figure now shown,
 // computed when asked, so no change event disturbs the reader.
 class AccessibleScrollBar : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-    explicit AccessibleScrollBar(QScrollBar* b) : QAccessibleWidget(b, QAccessible::ScrollBar) {}
+    AccessibleScrollBar(QScrollBar* b, const Session& session)
+        : QAccessibleWidget(b, QAccessible::ScrollBar), session_(session)
+    {
+    }
     QScrollBar* bar() const { return qobject_cast<QScrollBar*>(widget()); }
     void* interface_cast(QAccessible::InterfaceType t) override
     {
@@ -108,9 +119,7 @@ public:
         if (t == QAccessible::Value)
             return QString::number(bar()->value());
         if (t == QAccessible::Description)
-            if (const ScreenReaders* readers = readersOf(widget()))
-                return qstr(
-                    changeAnnouncement(std::vector<std::string>(controlCount), readers->model()));
+            return qstr(session_.everyFigure());
         return QAccessibleWidget::text(t);
     }
     QVariant currentValue() const override { return bar()->value(); }
@@ -118,6 +127,9 @@ public:
     QVariant maximumValue() const override { return bar()->maximum(); }
     QVariant minimumValue() const override { return bar()->minimum(); }
     QVariant minimumStepSize() const override { return bar()->singleStep(); }
+
+private:
+    const Session& session_;
 };
 
 // The announcement: an accessible-only notification, a child of the window
@@ -167,28 +179,43 @@ private:
 
 QAccessibleInterface* factory(const QString&, QObject* o)
 {
-    if (auto* label = qobject_cast<QLabel*>(o); label && designRow(label) >= 0)
-        return new AccessibleLabel(label);
-    if (auto* bar = qobject_cast<QScrollBar*>(o); bar && designRow(bar) >= 0)
-        return new AccessibleScrollBar(bar);
-    auto* w = qobject_cast<QWidget*>(o);
-    if (w && w->isWindow())
-        if (ScreenReaders* r = readersOf(w))
-            return new AccessibleWindow(w, QAccessible::queryAccessibleInterface(r));
     if (auto* r = qobject_cast<ScreenReaders*>(o))
         return new AccessibleAnnouncement(r);
+    const auto found = registry().constFind(o);
+    if (found == registry().constEnd())
+        return nullptr; // Qt's own
+    const Registered r = *found;
+    if (auto* label = qobject_cast<QLabel*>(o))
+        return new AccessibleLabel(label, r);
+    if (auto* bar = qobject_cast<QScrollBar*>(o))
+        return new AccessibleScrollBar(bar, r.readers->session());
+    if (auto* w = qobject_cast<QWidget*>(o); w && r.row < 0)
+        return new AccessibleWindow(
+            w, QAccessible::queryAccessibleInterface(const_cast<ScreenReaders*>(r.readers)));
     return nullptr;
 }
 
 } // namespace
 
-ScreenReaders::ScreenReaders(QWidget* window, const ControlModel& model)
-    : QObject(window), model_(model)
+void installAccessibility()
 {
-    // After QApplication: factories are asked newest first, and Qt's own,
-    // installed with the application, answers for every widget.
-    static const bool installed = (QAccessible::installFactory(factory), true);
-    Q_UNUSED(installed);
+    QAccessible::installFactory(factory);
+}
+
+ScreenReaders::ScreenReaders(QWidget* window, const Session& session)
+    : QObject(window), session_(session)
+{
+    add(window, -1);
+}
+
+ScreenReaders::~ScreenReaders()
+{
+    registry().removeIf([this](const auto& entry) { return entry.value().readers == this; });
+}
+
+void ScreenReaders::add(QWidget* control, int row)
+{
+    registry().insert(control, {this, row});
 }
 
 void ScreenReaders::announce(const QString& text)

@@ -17,16 +17,24 @@ class QWidget;
 
 namespace planner {
 
-class ControlModel;
+class Session;
+
+// Lets the planner's windows give readers what this file says; once, after
+// the QApplication exists (Qt asks the factories newest first, and its own
+// come with the application).
+void installAccessibility();
 
 class ScreenReaders : public QObject {
     Q_OBJECT
 public:
-    // Call once the window's controls exist, each carrying its design row
-    // in the property "designRow".
-    ScreenReaders(QWidget* window, const ControlModel& model);
+    // For window, whose figures session holds.
+    ScreenReaders(QWidget* window, const Session& session);
+    ~ScreenReaders() override;
 
-    const ControlModel& model() const { return model_; }
+    // control shows design row; before anything asks for its interface.
+    void add(QWidget* control, int row);
+
+    const Session& session() const { return session_; }
     QString announcement() const { return announcement_; }
 
     // Announces text to screen readers; nothing for an empty text.
@@ -35,7 +43,7 @@ public:
     void announce(const QString& text);
 
 private:
-    const ControlModel& model_;
+    const Session& session_;
     QString announcement_;
 };
 

@@ -5,23 +5,21 @@
 
 #include <QStringList>
 
+#include "window/metrics.h"
+
 namespace planner {
 
-QFont defaultFont()
+QFont fontFor(Font which)
 {
+    const FontSpec& spec = fontOf(which);
+    QStringList faces;
+    for (std::string_view face : spec.faces)
+        faces << QString::fromUtf8(face.data(), qsizetype(face.size()));
     QFont f;
-    f.setFamilies({"Liberation Sans", "Arial", "Helvetica"});
+    f.setFamilies(faces);
     f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(8.0);
-    return f;
-}
-
-QFont boldFont()
-{
-    QFont f = defaultFont();
-    f.setFamilies({"MS Sans Serif", "Liberation Sans", "Arial", "Helvetica"});
-    f.setPointSizeF(9.75);
-    f.setWeight(QFont::Bold);
+    f.setPointSizeF(spec.points());
+    f.setWeight(QFont::Weight(spec.weight));
     return f;
 }
 

@@ -1,19 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Dish Planner developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The planner's two fonts.
+// The planner's fonts as Qt fonts.
 #pragma once
 
 #include <QFont>
 
+#include "window/design.h"
+
 namespace planner {
 
-// The window's default: a sans face at 8 pt, with which every heading fits
-// its label. Liberation Sans (Arial's metrics) where installed.
-QFont defaultFont();
-
-// The figures' font: "MS Sans Serif" 9.75 pt bold where it exists, else a
-// sans face of the same size and weight.
-QFont boldFont();
+// The design's font (window/metrics.h): its first face that exists, else a
+// sans face, at its size in points and its weight. Example: Font::Bold is
+// "MS Sans Serif" 9.75 pt bold where it exists, else Liberation Sans.
+QFont fontFor(Font f);
 
 } // namespace planner

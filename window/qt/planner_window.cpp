@@ -6,29 +6,28 @@
 #include <iostream>
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "window/metrics.h"
 #include "window/qt/accessibility.h"
 #include "window/qt/fonts.h"
-#include "window/spoken.h"
 
 namespace planner {
 
 namespace {
 
-QRect pixels(const Rect& r)
+int px(double twips)
 {
-    return {r.left / twipsPerPixel, r.top / twipsPerPixel, r.width / twipsPerPixel,
-            r.height / twipsPerPixel};
+    return toPixels(twips, logicalDpi);
 }
 
-// A label's height in twips, shown to the nearest pixel.
-int heightPixels(float twips)
+QRect pixels(const Rect& r)
 {
-    return qRound(twips / static_cast<float>(twipsPerPixel));
+    return {px(r.left), px(r.top), px(r.width), px(r.height)};
 }
 
 QString text(std::string_view s)
@@ -36,18 +35,18 @@ QString text(std::string_view s)
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
-// Every control knows its design row before it first tells a screen reader
-// anything, so that the reader gets the planner's interface for it.
-template <typename Control> Control* make(int row, QWidget* parent)
+// Every control is known to the screen readers before it first tells them
+// anything, so that they get the planner's interface for it.
+template <typename Control> Control* make(int row, ScreenReaders* readers, QWidget* parent)
 {
     auto* control = new Control(parent);
-    control->setProperty("designRow", row);
+    readers->add(control, row);
     return control;
 }
 
-QScrollBar* makeScrollBar(const ControlDesign& d, int row, QWidget* parent)
+QScrollBar* makeScrollBar(const ControlDesign& d, int row, ScreenReaders* r, QWidget* parent)
 {
-    auto* bar = make<QScrollBar>(row, parent);
+    auto* bar = make<QScrollBar>(row, r, parent);
     bar->setOrientation(Qt::Vertical);
     bar->setRange(d.scroll.min, d.scroll.max);
     bar->setSingleStep(d.scroll.smallChange);
@@ -61,9 +60,9 @@ QScrollBar* makeScrollBar(const ControlDesign& d, int row, QWidget* parent)
 // A label paints its whole rectangle in its back colour and wraps its
 // caption at blanks, keeping them; a framed one draws it just inside the
 // frame.
-QLabel* makeLabel(const ControlDesign& d, int row, QWidget* parent)
+QLabel* makeLabel(const ControlDesign& d, int row, ScreenReaders* r, QWidget* parent)
 {
-    auto* label = make<QLabel>(row, parent);
+    auto* label = make<QLabel>(row, r, parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignTop |
@@ -79,28 +78,27 @@ QLabel* makeLabel(const ControlDesign& d, int row, QWidget* parent)
         label->setLineWidth(1);
         label->setIndent(0); // else QLabel indents from a frame by half an x
     }
-    if (d.font == Font::Bold)
-        label->setFont(boldFont());
+    if (d.font != Font::Default)
+        label->setFont(fontFor(d.font));
     label->setText(text(d.caption));
     return label;
 }
 
 } // namespace
 
-PlannerWindow::PlannerWindow(QWidget* parent)
-    : QWidget(parent), handlers_(model_, [this] { close(); })
+PlannerWindow::PlannerWindow(QWidget* parent) : QWidget(parent)
 {
+    readers_ = new ScreenReaders(this, session_); // before anything asks for an interface
     setWindowTitle(tr("Parabolic dish planner: gain and profile"));
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/planner-16.png"));
     icon.addFile(QStringLiteral(":/icons/planner-32.png"));
     setWindowIcon(icon);
-    setFont(defaultFont());
-    setFixedSize(clientWidth / twipsPerPixel, clientHeight / twipsPerPixel);
-    readers_ = new ScreenReaders(this, model_); // before any widget asks for its interface
+    setFont(fontFor(Font::Default));
+    setFixedSize(px(clientWidth), px(clientHeight));
     build();
     connectEvents();
-    runHandler(Event::Load);
+    apply(session_.load());
     scrollBar(Ctl::vsbFreq)->setFocus();
 }
 
@@ -112,14 +110,14 @@ void PlannerWindow::build()
         QWidget* w = nullptr;
         switch (d.kind) {
         case Kind::ScrollBar:
-            w = bars_[i] = makeScrollBar(d, int(i), this);
+            w = bars_[i] = makeScrollBar(d, int(i), readers_, this);
             break;
         case Kind::Button:
             w = exit_ = new QPushButton(text(d.caption), this);
             exit_->setAutoDefault(false);
             break;
         case Kind::Label:
-            w = labels_[i] = makeLabel(d, int(i), this);
+            w = labels_[i] = makeLabel(d, int(i), readers_, this);
             break;
         }
         w->setObjectName(d.index < 0 ? text(d.name)
@@ -136,41 +134,40 @@ void PlannerWindow::build()
 
 void PlannerWindow::connectEvents()
 {
-    const std::pair<Ctl, Event> bars[] = {{Ctl::vsbFreq, Event::FreqChange},
-                                          {Ctl::vsbDiam, Event::DiamChange},
-                                          {Ctl::vsbDepth, Event::DepthChange}};
-    for (const auto& [bar, event] : bars) {
-        connect(scrollBar(bar), &QScrollBar::valueChanged, this, [this, bar, event](int value) {
-            model_.setValue(bar, static_cast<std::int16_t>(value));
-            runHandler(event);
-        });
+    for (int r = 0; r < controlCount; ++r) {
+        if (QScrollBar* bar = bars_[r])
+            connect(bar, &QScrollBar::valueChanged, this, [this, r](int value) {
+                apply(session_.moved(Ctl(r), static_cast<std::int16_t>(value)));
+            });
     }
-    connect(exit_, &QPushButton::clicked, this, [this] { runHandler(Event::ExitClick); });
+    connect(exit_, &QPushButton::clicked, this, [this] { apply(session_.exitPressed()); });
 }
 
-void PlannerWindow::runHandler(Event e)
+// A failed handler has still changed what its earlier steps wrote: that is
+// shown, the error line goes to standard error, and the user hears a beep.
+void PlannerWindow::apply(const Update& u)
 {
-    const std::vector<std::string> before = captionsOf(model_);
-    // A failed handler has still written its earlier captions: show them,
-    // and let the user hear that the change went wrong.
-    if (!handlers_.raise(e, std::cerr))
+    for (const int r : u.rows) {
+        if (QLabel* label = labels_.at(r)) { // the handlers change labels only
+            QRect g = label->geometry();
+            g.setHeight(px(session_.heightTwips(r)));
+            label->setGeometry(g);
+            label->setText(QString::fromStdString(session_.caption(r)));
+        }
+    }
+    if (!u.error.empty()) {
+        std::cerr << u.error << std::endl;
         QApplication::beep();
-    showModel();
-    if (e != Event::Load)
-        readers_->announce(QString::fromStdString(changeAnnouncement(before, model_)));
+    }
+    readers_->announce(QString::fromStdString(u.announcement));
+    if (u.close)
+        close();
 }
 
-void PlannerWindow::showModel()
+void PlannerWindow::closeEvent(QCloseEvent* event)
 {
-    for (const int r : model_.takeChangedRows()) {
-        QLabel* label = labels_.at(r);
-        if (!label)
-            continue; // the handlers change labels only
-        QRect g = label->geometry();
-        g.setHeight(heightPixels(model_.rowHeight(r)));
-        label->setGeometry(g);
-        label->setText(QString::fromStdString(model_.rowCaption(r)));
-    }
+    session_.closed(); // from the frame, or after Exit: the planner has ended
+    event->accept();
 }
 
 QScrollBar* PlannerWindow::scrollBar(Ctl bar) const

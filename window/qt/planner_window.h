@@ -2,16 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The planner window in Qt: widgets built from the design table at 15 twips
-// per logical pixel, events forwarded to the handlers, and the control
-// model shown after each handler has returned.
+// per logical pixel, the user's actions forwarded to the session, and what
+// it returns applied to the widgets.
 #pragma once
 
 #include <array>
 
 #include <QWidget>
 
-#include "window/control_model.h"
-#include "window/planner_handlers.h"
+#include "window/session.h"
 
 class QLabel;
 class QPushButton;
@@ -30,15 +29,15 @@ public:
 
     QScrollBar* scrollBar(Ctl bar) const;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void build();
     void connectEvents();
-    // Runs the event's handler, then shows what it changed.
-    void runHandler(Event e);
-    void showModel();
+    void apply(const Update& u);
 
-    ControlModel model_;
-    PlannerHandlers handlers_;
+    Session session_;
     std::array<QLabel*, controlCount> labels_{}; // by design row; null for the others
     std::array<QScrollBar*, controlCount> bars_{};
     QPushButton* exit_ = nullptr;

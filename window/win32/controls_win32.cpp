@@ -9,17 +9,20 @@
 
 #include <commctrl.h>
 
-#include <cmath>
+#include "window/metrics.h"
 
 namespace planner::win32 {
 
 namespace {
 
-HFONT makeFont(int height, int weight, const wchar_t* face)
+// The design's face, which Windows has or substitutes, at the design's
+// size as a character height.
+HFONT makeFont(Font which, UINT dpi)
 {
-    return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, face);
+    const FontSpec& f = fontOf(which);
+    return CreateFontW(-scaled(f.twips, dpi), 0, 0, 0, f.weight, FALSE, FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, widen(f.faces[0]).c_str());
 }
 
 DWORD styleOf(const ControlDesign& d)
@@ -66,14 +69,9 @@ void setRange(HWND bar, const ScrollSettings& s)
 
 } // namespace
 
-int scaled(int twips, UINT dpi)
+int scaled(double twips, UINT dpi)
 {
-    return MulDiv(twips, static_cast<int>(dpi), twipsPerInch);
-}
-
-int heightPixels(float twips, UINT dpi)
-{
-    return static_cast<int>(std::lround(double(twips) * dpi / twipsPerInch));
+    return toPixels(twips, static_cast<int>(dpi));
 }
 
 std::wstring widen(std::string_view utf8)
@@ -86,11 +84,7 @@ std::wstring widen(std::string_view utf8)
     return wide;
 }
 
-Fonts::Fonts(UINT dpi)
-    : normal_(makeFont(-MulDiv(8, int(dpi), 72), FW_NORMAL, L"MS Shell Dlg 2")),
-      bold_(makeFont(-MulDiv(975, int(dpi), 7200), FW_BOLD, L"MS Sans Serif"))
-{
-}
+Fonts::Fonts(UINT dpi) : normal_(makeFont(Font::Default, dpi)), bold_(makeFont(Font::Bold, dpi)) {}
 
 Fonts::~Fonts()
 {

@@ -16,17 +16,13 @@
 
 namespace planner::win32 {
 
-// Twips in whole pixels at dpi, to the nearest: twips * dpi / 1440. At 96
-// dpi every design figure is twips / 15 exactly.
-int scaled(int twips, UINT dpi);
-// A label's height in single-precision twips, to the nearest pixel.
-int heightPixels(float twips, UINT dpi);
+// Twips in whole pixels at dpi, by the one rule of window/metrics.h.
+int scaled(double twips, UINT dpi);
 
 // UTF-8 as Windows' UTF-16.
 std::wstring widen(std::string_view utf8);
 
-// The window's two fonts at one dpi: the default "MS Shell Dlg 2" 8 pt and
-// the figures' "MS Sans Serif" 9.75 pt bold.
+// The window's two fonts (window/metrics.h) at one dpi.
 class Fonts {
 public:
     explicit Fonts(UINT dpi);

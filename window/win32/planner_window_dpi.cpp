@@ -19,9 +19,8 @@ RECT PlannerWindow::rectOf(int r) const
 {
     const ControlDesign& d = designTable()[r];
     const int left = scaled(d.twips.left, dpi_), top = scaled(d.twips.top, dpi_);
-    const int height = d.kind == Kind::Label ? heightPixels(model_.rowHeight(r), dpi_)
-                                             : scaled(d.twips.height, dpi_);
-    return {left, top, left + scaled(d.twips.width, dpi_), top + height};
+    return {left, top, left + scaled(d.twips.width, dpi_),
+            top + scaled(session_.heightTwips(r), dpi_)};
 }
 
 void PlannerWindow::place(int r)
@@ -29,7 +28,6 @@ void PlannerWindow::place(int r)
     const RECT p = rectOf(r);
     SetWindowPos(controls_[r], nullptr, p.left, p.top, p.right - p.left, p.bottom - p.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    heights_[r] = p.bottom - p.top;
 }
 
 // The program file's icon at the sizes for the current dpi: the big one

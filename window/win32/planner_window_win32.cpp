@@ -13,10 +13,9 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <sstream>
-#include <vector>
+#include <optional>
 
+#include "window/scrolling.h"
 #include "window/win32/controls_win32.h"
 
 namespace planner::win32 {
@@ -42,7 +41,7 @@ bool registerClass(HINSTANCE instance, WNDPROC proc, int iconId)
     };
     wc.lpfnWndProc = proc;
     wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = className;
     wc.hIcon = icon(SM_CXICON, SM_CYICON);
@@ -50,51 +49,33 @@ bool registerClass(HINSTANCE instance, WNDPROC proc, int iconId)
     return RegisterClassExW(&wc) != 0;
 }
 
-Event eventOf(Ctl bar)
-{
-    switch (bar) {
-    case Ctl::vsbFreq:
-        return Event::FreqChange;
-    case Ctl::vsbDiam:
-        return Event::DiamChange;
-    default:
-        return Event::DepthChange;
-    }
-}
-
-// The next value of a scroll bar for a scroll code, or the same value when
-// the code moves nothing.
-int nextValue(const ScrollSettings& s, int now, int code, int thumb)
+// The move a scroll code makes; none while the thumb is dragged
+// (SB_THUMBTRACK) and at the end of a move (SB_ENDSCROLL).
+std::optional<ScrollMove> moveOf(int code)
 {
     switch (code) {
     case SB_LINEUP:
-        return now - s.smallChange;
+        return ScrollMove::LineUp;
     case SB_LINEDOWN:
-        return now + s.smallChange;
+        return ScrollMove::LineDown;
     case SB_PAGEUP:
-        return now - s.largeChange;
+        return ScrollMove::PageUp;
     case SB_PAGEDOWN:
-        return now + s.largeChange;
+        return ScrollMove::PageDown;
     case SB_TOP:
-        return s.min;
+        return ScrollMove::Top;
     case SB_BOTTOM:
-        return s.max;
+        return ScrollMove::Bottom;
     case SB_THUMBPOSITION:
-        return thumb;
+        return ScrollMove::Thumb;
     default:
-        return now; // SB_THUMBTRACK and SB_ENDSCROLL
+        return std::nullopt;
     }
 }
 
 } // namespace
 
-PlannerWindow::PlannerWindow()
-    : handlers_(model_, [this] {
-          if (hwnd_)
-              DestroyWindow(hwnd_);
-      })
-{
-}
+PlannerWindow::PlannerWindow() = default;
 
 PlannerWindow::~PlannerWindow()
 {
@@ -128,7 +109,7 @@ bool PlannerWindow::create(HINSTANCE instance, int show)
         quitOnClose_ = true;
         return false;
     }
-    runHandler(Event::Load);
+    apply(session_.load());
     // The underlined x shows from the start, not only once Alt is pressed.
     SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);
     setIcons();
@@ -149,7 +130,6 @@ bool PlannerWindow::build()
         controls_[r] = createControl(d, hwnd_, firstId + r, dpi_, *fonts_);
         if (!controls_[r])
             return false;
-        heights_[r] = scaled(d.twips.height, dpi_);
         if (tooltips && !d.tooltip.empty())
             addTooltip(tooltips, hwnd_, controls_[r], d.tooltip);
         names_.describe(controls_[r], d); // a screen reader's extra; none is no error
@@ -193,7 +173,7 @@ LRESULT PlannerWindow::handle(UINT msg, WPARAM wp, LPARAM lp)
         return 0;
     case WM_COMMAND:
         if (rowOf(lp) == row(Ctl::cmdExit) && HIWORD(wp) == BN_CLICKED)
-            runHandler(Event::ExitClick);
+            apply(session_.exitPressed());
         return 0;
     case WM_CTLCOLORSTATIC:
         if (HBRUSH back = backColour(reinterpret_cast<HDC>(wp), rowOf(lp)))
@@ -251,59 +231,50 @@ void PlannerWindow::onActivate(bool active)
 void PlannerWindow::onScroll(HWND bar, int code, int thumb)
 {
     const int r = GetDlgCtrlID(bar) - firstId;
-    const ControlDesign& d = designTable()[r];
-    if (d.kind != Kind::ScrollBar)
+    const std::optional<ScrollMove> move = moveOf(code);
+    if (designTable()[r].kind != Kind::ScrollBar || !move)
         return;
     const int now = GetScrollPos(bar, SB_CTL);
-    const int next =
-        std::clamp(nextValue(d.scroll, now, code, thumb), int(d.scroll.min), int(d.scroll.max));
+    const std::int16_t next = scrolled(designTable()[r].scroll, now, *move, thumb);
     if (next == now)
         return;
     SetScrollPos(bar, SB_CTL, next, TRUE);
-    model_.setValue(Ctl(r), static_cast<std::int16_t>(next));
-    runHandler(eventOf(Ctl(r)));
+    apply(session_.moved(Ctl(r), next));
 }
 
 void PlannerWindow::onDestroy()
 {
+    session_.closed();
     for (HWND c : controls_)
         names_.forget(c);
     if (quitOnClose_)
         PostQuitMessage(0);
 }
 
-void PlannerWindow::runHandler(Event e)
+// New captions, and the labels moved to their new heights all at once. A
+// failed handler has still changed what its earlier steps wrote: that is
+// shown, the error line goes to the debugger's output (a windowed program
+// has no standard error), and the user hears a beep.
+void PlannerWindow::apply(const Update& u)
 {
-    // A failed handler has still written its earlier captions: show them,
-    // and let the user hear that the change went wrong.
-    std::ostringstream err;
-    if (!handlers_.raise(e, err)) {
-        OutputDebugStringA(err.str().c_str());
-        MessageBeep(MB_OK);
-    }
-    if (hwnd_) // Exit has closed the window
-        showModel();
-}
-
-// New captions, and the bars whose height changed moved all at once: a
-// change of frequency rewrites half the window.
-void PlannerWindow::showModel()
-{
-    const std::vector<int> rows = model_.takeChangedRows();
-    HDWP moves = BeginDeferWindowPos(static_cast<int>(rows.size()));
-    for (const int r : rows) {
+    HDWP moves = BeginDeferWindowPos(static_cast<int>(u.rows.size()));
+    for (const int r : u.rows) {
         if (designTable()[r].kind != Kind::Label)
             continue; // the handlers change labels only
         const RECT p = rectOf(r);
-        if (moves && p.bottom - p.top != heights_[r]) {
+        if (moves)
             moves = DeferWindowPos(moves, controls_[r], nullptr, p.left, p.top, p.right - p.left,
                                    p.bottom - p.top, SWP_NOZORDER | SWP_NOACTIVATE);
-            heights_[r] = p.bottom - p.top;
-        }
-        SetWindowTextW(controls_[r], widen(model_.rowCaption(r)).c_str());
+        SetWindowTextW(controls_[r], widen(session_.caption(r)).c_str());
     }
     if (moves)
         EndDeferWindowPos(moves);
+    if (!u.error.empty()) {
+        OutputDebugStringW(widen(u.error + "\n").c_str());
+        MessageBeep(MB_OK);
+    }
+    if (u.close && hwnd_)
+        DestroyWindow(hwnd_);
 }
 
 void PlannerWindow::dispatch(MSG& m)

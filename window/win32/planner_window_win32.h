@@ -3,7 +3,7 @@
 //
 // The planner window on the plain Win32 API: controls built from the design
 // table at the monitor's dpi, scroll bar and button events forwarded to the
-// handlers, and the control model shown after each handler has returned.
+// session, and what it returns applied to the controls.
 // Tests drive it in process through the same messages a user's input makes.
 #pragma once
 
@@ -12,8 +12,7 @@
 #include <array>
 #include <memory>
 
-#include "window/control_model.h"
-#include "window/planner_handlers.h"
+#include "window/session.h"
 #include "window/win32/screen_reader_names.h"
 
 namespace planner::win32 {
@@ -62,16 +61,12 @@ private:
     void onScroll(HWND bar, int code, int thumb);
     void onDpiChanged(UINT dpi, const RECT& suggested);
     void onDestroy();
-    // Runs the event's handler, then shows what it changed.
-    void runHandler(Event e);
-    void showModel();
+    void apply(const Update& u);
 
-    ControlModel model_;
-    PlannerHandlers handlers_;
+    Session session_;
     ScreenReaderNames names_;
     std::unique_ptr<Fonts> fonts_;
     std::array<HWND, controlCount> controls_{}; // by design row
-    std::array<int, controlCount> heights_{};   // each control's height as placed
     HWND hwnd_ = nullptr;
     std::array<HICON, 2> icons_{}; // by ICON_SMALL (0) and ICON_BIG (1)
     HWND focus_ = nullptr;         // the control to give the focus back to on activation

@@ -1,0 +1,105 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window/session.h"
+
+#include "runtime/runtime_error.h"
+#include "window/spoken.h"
+
+namespace planner {
+
+std::optional<Event> changeEventOf(Ctl control)
+{
+    switch (control) {
+    case Ctl::vsbFreq:
+        return Event::FreqChange;
+    case Ctl::vsbDiam:
+        return Event::DiamChange;
+    case Ctl::vsbDepth:
+        return Event::DepthChange;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::string failureLine(std::string_view handler, std::exception_ptr error)
+{
+    std::string line(handler);
+    line += ": ";
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) { // rt::RuntimeError's text carries its number
+        line += e.what();
+    } catch (...) {
+        line += "an exception of unknown type";
+    }
+    return line;
+}
+
+Session::Session() : handlers_(model_, [this] { unloaded_ = true; }) {}
+
+Update Session::run(Event e) noexcept
+{
+    Update u;
+    if (ended_)
+        return u;
+    try {
+        try {
+            handlers_.raise(e);
+        } catch (...) {
+            u.error = failureLine(handlerName(e), std::current_exception());
+        }
+        u.rows = model_.takeChangedRows();
+        if (e != Event::Load)
+            u.announcement = changeAnnouncement(u.rows, model_);
+    } catch (...) {
+        // Out of memory even for the report: the rows not taken stay
+        // changed, and the next action reports them.
+    }
+    u.close = ended_ = unloaded_;
+    return u;
+}
+
+Update Session::load() noexcept
+{
+    return run(Event::Load);
+}
+
+Update Session::moved(Ctl bar, std::int16_t value) noexcept
+{
+    const std::optional<Event> e = changeEventOf(bar);
+    if (!e)
+        return {};
+    model_.setValue(bar, value);
+    return run(*e);
+}
+
+Update Session::exitPressed() noexcept
+{
+    return run(Event::ExitClick);
+}
+
+Update Session::closed() noexcept
+{
+    Update u;
+    u.close = !ended_;
+    ended_ = true;
+    return u;
+}
+
+std::string Session::spoken(int row) const
+{
+    return spokenForm(designTable().at(row), caption(row));
+}
+
+bool Session::hidden(int row) const
+{
+    return hiddenFromReaders(designTable().at(row), caption(row), heightTwips(row));
+}
+
+std::string Session::everyFigure() const
+{
+    return allFigures(model_);
+}
+
+} // namespace planner

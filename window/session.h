@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The presenter every view talks to. It owns the control model and the
+// handlers, takes what the user did (the window loaded, a bar now stands
+// at a value, Exit pressed, the window closed) and returns what the view
+// must apply. A view builds its controls from the design table, forwards
+// the user's actions here and applies each Update; which event a bar
+// raises, what changed, what screen readers are told and what a failure
+// leaves are decided here, once, for every view.
+//
+// Example, from start-up: moved(Ctl::vsbDiam, 11) returns the rows of
+// lblDiam, lblGain, lblFdr, lblFlen, Label9, Label11 and of the profile
+// members that differ (not lblDepth: it shows "2" still), the announcement
+// "Diameter 11 inches, 279.4 millimetres. Focal length 3.78 inches, 96.012
+// millimetres. F/D ratio 0.34. Gain 6 times. Rim 1.67 deep at 5 inches.",
+// no error, and no close.
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "window/control_model.h"
+#include "window/planner_handlers.h"
+
+namespace planner {
+
+// What a view applies after an action.
+struct Update {
+    std::vector<int> rows;    // design rows whose caption or height changed, in row order
+    std::string announcement; // for screen readers; empty when no figure changed
+    std::string error;        // one line when the handler failed, else empty
+    bool close = false;       // the window goes, and with it the planner
+};
+
+// The change event of a scroll bar; none for any other control.
+// Example: changeEventOf(Ctl::vsbDepth) is Event::DepthChange;
+// changeEventOf(Ctl::cmdExit) is none.
+std::optional<Event> changeEventOf(Ctl control);
+
+// The line for the exception that stopped a handler: a run-time error
+// with its number, any other exception with its own text.
+// Examples: "vsbDepth_Change: Run-time error 11: Division by zero";
+// "Form_Load: std::bad_alloc"; for an exception that is not a
+// std::exception, "cmdExit_Click: an exception of unknown type".
+std::string failureLine(std::string_view handler, std::exception_ptr error);
+
+class Session {
+public:
+    // Every control at its design-time state; no handler has run.
+    Session();
+
+    // The event boundary: each action runs its handler, and nothing the
+    // handler throws leaves it. A handler that fails stops there: the rows
+    // its earlier steps changed are in the update with the error line, the
+    // window stays, and the next action computes afresh from the captions.
+
+    // The window loaded, before it is first shown: Form_Load. No announcement.
+    Update load() noexcept;
+    // bar now stands at value (within its range: a bar never leaves it).
+    // Any control that is not a bar raises nothing: an empty update.
+    Update moved(Ctl bar, std::int16_t value) noexcept;
+    // Exit pressed (a click, the button's keys or Alt+X): cmdExit_Click.
+    Update exitPressed() noexcept;
+    // The window closed by its frame: no handler runs, the planner ends.
+    Update closed() noexcept;
+    // Once the planner has ended, every action gives an empty update.
+    bool ended() const { return ended_; }
+
+    // What a view shows and tells of a design row, as it stands now.
+    const std::string& caption(int row) const { return model_.rowCaption(row); }
+    float heightTwips(int row) const { return model_.rowHeight(row); }
+    // A label's spoken form ("Focal length 3.13 inches"), a bar's name.
+    std::string spoken(int row) const;
+    // A vanished bar or an empty figure, which readers pass by.
+    bool hidden(int row) const;
+    // Every figure now shown, as one sentence (a bar's description).
+    std::string everyFigure() const;
+    const ControlModel& model() const { return model_; }
+
+private:
+    Update run(Event e) noexcept;
+
+    ControlModel model_;
+    PlannerHandlers handlers_;
+    bool unloaded_ = false; // cmdExit_Click has unloaded the window
+    bool ended_ = false;
+};
+
+} // namespace planner
