@@ -14,65 +14,34 @@ configure_file(resources/${PLANNER_APP_ID}.metainfo.xml.in
 configure_file(man/dish-planner.1.in ${packaging}/dish-planner.1 @ONLY)
 configure_file(packaging/changelog.in ${packaging}/changelog @ONLY)
 
-# The Debian copyright file: the REUSE facts for the files that cannot
-# carry a header, the licence of everything else, and where the licences are.
+# The Debian copyright file (packaging/copyright.in): the REUSE facts of
+# .reuse/dep5 whole, its header paragraph first and its Files paragraphs
+# after "Files: *" (the last paragraph that matches a file is the one that
+# counts), and a paragraph for every licence they name.
 file(READ .reuse/dep5 dep5)
-string(FIND "${dep5}" "\n\n" head_end)
-string(SUBSTRING "${dep5}" 0 ${head_end} dep5_head)
-math(EXPR files_start "${head_end} + 2")
-string(SUBSTRING "${dep5}" ${files_start} -1 dep5_files)
-file(WRITE ${packaging}/copyright "${dep5_head}
-Upstream-Contact: ${PLANNER_MAINTAINER}
-
-Files: *
-Copyright: 2026 The Dish Planner developers
-License: GPL-3.0-or-later
-
-${dep5_files}
-License: GPL-3.0-or-later
- This program is free software: you can redistribute it and/or modify it
- under the terms of the GNU General Public License as published by the Free
- Software Foundation, either version 3 of the License, or (at your option)
- any later version.
- .
- On Debian systems, the complete text of the GNU General Public License
- version 3 can be found in /usr/share/common-licenses/GPL-3.
-
-License: BSD-3-Clause
- Redistribution and use in source and binary forms, with or without
- modification, are permitted provided that the following conditions are met:
- .
- 1. Redistributions of source code must retain the above copyright notice,
- this list of conditions and the following disclaimer.
- .
- 2. Redistributions in binary form must reproduce the above copyright notice,
- this list of conditions and the following disclaimer in the documentation
- and/or other materials provided with the distribution.
- .
- 3. Neither the name of the copyright holder nor the names of its
- contributors may be used to endorse or promote products derived from this
- software without specific prior written permission.
- .
- THIS SOFTWARE IS PROVIDED BY THE COPYRIGHT HOLDERS AND CONTRIBUTORS \"AS IS\"
- AND ANY EXPRESS OR IMPLIED WARRANTIES, INCLUDING, BUT NOT LIMITED TO, THE
- IMPLIED WARRANTIES OF MERCHANTABILITY AND FITNESS FOR A PARTICULAR PURPOSE
- ARE DISCLAIMED. IN NO EVENT SHALL THE COPYRIGHT HOLDER OR CONTRIBUTORS BE
- LIABLE FOR ANY DIRECT, INDIRECT, INCIDENTAL, SPECIAL, EXEMPLARY, OR
- CONSEQUENTIAL DAMAGES (INCLUDING, BUT NOT LIMITED TO, PROCUREMENT OF
- SUBSTITUTE GOODS OR SERVICES; LOSS OF USE, DATA, OR PROFITS; OR BUSINESS
- INTERRUPTION) HOWEVER CAUSED AND ON ANY THEORY OF LIABILITY, WHETHER IN
- CONTRACT, STRICT LIABILITY, OR TORT (INCLUDING NEGLIGENCE OR OTHERWISE)
- ARISING IN ANY WAY OUT OF THE USE OF THIS SOFTWARE, EVEN IF ADVISED OF THE
- POSSIBILITY OF SUCH DAMAGE.
-
-License: CC0-1.0
- To the extent possible under law, the authors have dedicated all copyright
- and related and neighbouring rights to this work to the public domain
- worldwide.
- .
- On Debian systems, the complete text of the CC0 1.0 Universal licence can
- be found in /usr/share/common-licenses/CC0-1.0.
-")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS .reuse/dep5)
+string(STRIP "${dep5}" dep5)
+string(FIND "${dep5}" "\n\nFiles:" files_at)
+if(files_at LESS 0)
+  message(FATAL_ERROR ".reuse/dep5: no Files paragraph after its header")
+endif()
+string(SUBSTRING "${dep5}" 0 ${files_at} PLANNER_DEP5_HEADER)
+math(EXPR files_at "${files_at} + 2")
+string(SUBSTRING "${dep5}" ${files_at} -1 PLANNER_DEP5_FILES)
+if(NOT PLANNER_DEP5_HEADER MATCHES "^Format: [^\n]+\nUpstream-Name: [^\n]+$")
+  message(FATAL_ERROR ".reuse/dep5: its header holds more than Format and Upstream-Name, "
+    "which the copyright file would lose:\n${PLANNER_DEP5_HEADER}")
+endif()
+configure_file(packaging/copyright.in ${packaging}/copyright @ONLY)
+file(READ ${packaging}/copyright copyright)
+string(REGEX MATCHALL "\nLicense: [^\n]+" named "${PLANNER_DEP5_FILES}\nLicense: GPL-3.0-or-later")
+foreach(licence IN LISTS named)
+  string(FIND "${copyright}" "\n${licence}\n " text_at)
+  if(text_at LESS 0)
+    string(STRIP "${licence}" licence)
+    message(FATAL_ERROR "packaging/copyright.in has no paragraph for \"${licence}\"")
+  endif()
+endforeach()
 
 # Compressed without a timestamp, so that the package builds the same twice.
 foreach(doc dish-planner.1 changelog)

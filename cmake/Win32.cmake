@@ -15,13 +15,14 @@ target_link_libraries(planner_win32 PUBLIC planner_core comctl32 ole32)
 target_compile_definitions(planner_win32 PUBLIC
   UNICODE _UNICODE NOMINMAX WINVER=0x0A00 _WIN32_WINNT=0x0A00)
 
+configure_file(app/dish-planner.manifest.in app/dish-planner.manifest @ONLY)
 configure_file(app/manifest.rc.in app/manifest.rc @ONLY)
 add_executable(dish-planner WIN32 app/winmain.cpp
   ${PROJECT_BINARY_DIR}/app/planner.rc ${PROJECT_BINARY_DIR}/app/manifest.rc)
 target_link_libraries(dish-planner PRIVATE planner_win32)
 target_link_options(dish-planner PRIVATE -municode)
 set_property(SOURCE ${PROJECT_BINARY_DIR}/app/manifest.rc APPEND PROPERTY OBJECT_DEPENDS
-  ${PROJECT_SOURCE_DIR}/app/dish-planner.manifest)
+  ${PROJECT_BINARY_DIR}/app/dish-planner.manifest)
 set_property(SOURCE ${PROJECT_BINARY_DIR}/app/planner.rc APPEND PROPERTY OBJECT_DEPENDS
   ${PROJECT_SOURCE_DIR}/resources/planner.ico)
 

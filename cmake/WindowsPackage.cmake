@@ -5,7 +5,6 @@
 # the readme in one folder) and an installer made with NSIS that puts the
 # same files under Program Files, adds a Start menu entry and an entry in
 # the installed programs (version and icon), and brings its uninstaller.
-# The installer is a 64-bit program, like the planner (cmake/NSIS.template.in).
 set(PLANNER_LICENCE ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt)
 
 install(TARGETS dish-planner RUNTIME DESTINATION .)
@@ -24,7 +23,22 @@ set(CPACK_PACKAGE_EXECUTABLES dish-planner "Dish Planner")
 set(CPACK_RESOURCE_FILE_LICENSE ${PLANNER_LICENCE})
 set(CPACK_STRIP_FILES ON)
 
-set(CPACK_MODULE_PATH ${PROJECT_SOURCE_DIR}/cmake)
+# The installer is a 64-bit Unicode program, like the planner: Debian's
+# makensis makes a 32-bit one otherwise, which a 64-bit-only Windows (or
+# Wine prefix) cannot run. CPack has no setting for it, so its own NSIS
+# template gets the one line, here at configure time.
+set(nsis_template ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in)
+set(nsis_first_line "; CPack install script designed for a nmake build")
+file(READ ${nsis_template} template)
+string(FIND "${template}" "${nsis_first_line}" at)
+if(at LESS 0 OR at GREATER 3) # after the byte-order mark, if any
+  message(FATAL_ERROR "${nsis_template} does not begin with \"${nsis_first_line}\": "
+    "see where the 64-bit target line goes in this CMake's NSIS template")
+endif()
+string(REPLACE "${nsis_first_line}" "  Target amd64-unicode\n${nsis_first_line}" template
+  "${template}")
+file(WRITE ${PROJECT_BINARY_DIR}/cpack-nsis/NSIS.template.in "${template}")
+set(CPACK_MODULE_PATH ${PROJECT_BINARY_DIR}/cpack-nsis)
 set(CPACK_NSIS_PACKAGE_NAME "Dish Planner")
 set(CPACK_NSIS_DISPLAY_NAME "Dish Planner")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")

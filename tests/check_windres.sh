@@ -7,9 +7,10 @@
 # each monitor and draw with the common controls 6. Given the resource
 # script, it is compiled first; given the program file, its resources are
 # read back as they are.
-# Usage: check_windres.sh CONFIGURED_RC|PROGRAM.exe SCRATCH_DIR VERSION
+# Usage: check_windres.sh CONFIGURED_RC|PROGRAM.exe SCRATCH_DIR VERSION NUMERIC_VERSION
+# Example: check_windres.sh build/app/planner.rc /tmp/windres 1.00 1.0.0.0
 set -euo pipefail
-input=$1 scratch=$2 version=$3
+input=$1 scratch=$2 version=$3 numeric=${4//./, }
 mkdir -p "$scratch"
 decompiled=$scratch/$(basename "$input").rc
 if [[ $input == *.exe ]]; then
@@ -25,8 +26,8 @@ expect() {
 expect 'BLOCK "040904B0"'
 expect "VALUE \"FileVersion\", \"$version\""
 expect "VALUE \"ProductVersion\", \"$version\""
-expect 'FILEVERSION 1, 0, 0, 0'
-expect 'PRODUCTVERSION 1, 0, 0, 0'
+expect "FILEVERSION $numeric"
+expect "PRODUCTVERSION $numeric"
 expect 'VALUE "Translation", 0x409, 1200'
 expect '/* RT_GROUP_ICON */'
 # Both images of the icon: 32 and 16 pixels, 16 colours, 4 bits a pixel;
@@ -37,6 +38,7 @@ expect '1 3 /* RT_ICON */'
 expect '2 3 /* RT_ICON */'
 if [[ $input == *.exe ]]; then
     expect 'PerMonitorV2'
+    expect "version=\"\"$4\"\""
     expect 'name=""Microsoft.Windows.Common-Controls""'
 fi
 exit $fail

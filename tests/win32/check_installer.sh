@@ -8,9 +8,9 @@
 # close it; the silent uninstall takes all of it away again. Judged by the
 # files and the registry file Wine writes, not by the installer's exit codes
 # (Wine's are not telling).
-# Usage: check_installer.sh SETUP.exe SCRATCH_PREFIX
+# Usage: check_installer.sh SETUP.exe SCRATCH_PREFIX VERSION
 set -uo pipefail
-setup=$1
+setup=$1 version=$3
 # No menu entries on the Linux desktop for what the installer puts in the
 # Start menu: winemenubuilder stays off.
 export WINEPREFIX=$2 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
@@ -33,7 +33,7 @@ wine "$setup" /S '/D=C:\DishPlanner'
 wineserver -w
 for f in dish-planner.exe LICENCE.txt README.txt Uninstall.exe; do expect "installs $f" [ -s "$dir/$f" ]; done
 expect "Start menu entry" [ -n "$(menu)" ]
-expect "shows version 1.00" grep -qx '"DisplayVersion"="1.00"' <(entry)
+expect "shows version $version" grep -qxF "\"DisplayVersion\"=\"$version\"" <(entry)
 expect "shows the program's icon" grep -qx '"DisplayIcon"="C:\\\\DishPlanner\\\\dish-planner.exe"' <(entry)
 
 # taskkill without /F posts WM_CLOSE to the program's top-level windows, as

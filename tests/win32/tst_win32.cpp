@@ -12,6 +12,7 @@
 #include <commctrl.h>
 
 #include <iostream>
+#include <source_location>
 #include <string>
 
 #include "window/win32/planner_window_win32.h"
@@ -21,15 +22,19 @@ namespace {
 
 using std::string, std::to_string;
 
-// Every check is counted; a failed one says what it was about, with both values.
+// Every check is counted; a failed one says where it is and what it was
+// about, with both values.
 int passed = 0, failed = 0;
 
-template <class Got, class Want> void check(const Got& got, const Want& want, const string& what)
+template <class Got, class Want>
+void check(const Got& got, const Want& want, const string& what,
+           std::source_location at = std::source_location::current())
 {
     const bool ok = got == want;
     ++(ok ? passed : failed);
     if (!ok)
-        std::cout << "FAIL " << what << ": got " << got << ", want " << want << std::endl;
+        std::cout << at.file_name() << ":" << at.line() << ": FAIL " << what << ": got " << got
+                  << ", want " << want << std::endl;
 }
 
 string text(HWND h)
@@ -151,22 +156,19 @@ void workedStates()
     }
 }
 
-// One key on the focused bar, or one scroll message, from start-up or from
-// where the thumb was dragged to first; then the bar's value and figure.
+// One key on the focused bar, or one scroll message, from start-up; then
+// the bar's value and figure. (Where a move stops at an end is the
+// session's, tested there.)
 void steps()
 {
     // clang-format off
-    const struct { const char *what, *bar, *shown; int from, key, code, thumb; } rows[] = {
-        {"dragging the thumb alone", "vsbDiam", "10 10", 0, 0, SB_THUMBTRACK, 30},
-        {"frequency End key", "vsbFreq", "10000 10000", 0, VK_END, 0, 0},
-        {"frequency holds at its lowest", "vsbFreq", "1200 1200", 0, 0, SB_LINEUP, 0},
-        {"depth holds at its deepest", "vsbDepth", "50 5", 50, 0, SB_PAGEDOWN, 0},
-        {"frequency page stops at its highest", "vsbFreq", "10000 10000", 9950, VK_NEXT, 0, 0}};
+    const struct { const char *what, *bar, *shown; int key, code, thumb; } rows[] = {
+        {"dragging the thumb alone", "vsbDiam", "10 10", 0, SB_THUMBTRACK, 30},
+        {"frequency End key", "vsbFreq", "10000 10000", VK_END, 0, 0},
+        {"depth Home key", "vsbDepth", "10 1", VK_HOME, 0, 0}};
     // clang-format on
     for (const auto& r : rows) {
         Window win;
-        if (r.from)
-            moveTo(win, r.bar, r.from, 2);
         SetFocus(win.at(r.bar));
         r.key ? win.key(win.at(r.bar), r.key) : win.scroll(r.bar, r.code, r.thumb);
         const string figure = text(win.at("lbl" + string(r.bar + 3))); // vsbFreq: lblFreq
