@@ -6,8 +6,8 @@
 //
 // Why twips: the window was laid out in them (1440 to the inch), and the
 // profile bars are sized in them (1000 twips per inch of dish depth), so
-// the table keeps the designer's numbers and a view divides by
-// twipsPerPixel (15 at 96 dpi) when it places a control.
+// the table keeps the designer's numbers and a view turns them into its
+// pixels by toPixels (window/metrics.h) when it places a control.
 #pragma once
 
 #include <array>

@@ -32,17 +32,11 @@ PlannerHandlers::PlannerHandlers(ControlModel& model, std::function<void()> unlo
 {
 }
 
+// Every step of vsbDiam_Change, in the same order, after setting places.
 void PlannerHandlers::Form_Load()
 {
     places = Value(std::int16_t{2});
-    diameterText();
-    diameterMillimetres();
-    gainStep();
-    depthText();
-    depthMillimetres();
-    focalLength();
-    focalRatio();
-    profile(Reread::Diameter);
+    vsbDiam_Change();
 }
 
 void PlannerHandlers::vsbFreq_Change()
