@@ -171,6 +171,30 @@ private slots:
             QCOMPARE(captionOf(s, c.control.data()), rows::qs(c.caption));
     }
 
+    // In every worked state, every control's spoken form has its caption
+    // and radius in place: no placeholder is left, an array member says
+    // its radius, and a vanished bar or empty figure is passed by.
+    void spokenForms_data() { rows::add(worked::states); }
+    void spokenForms()
+    {
+        const worked::State& w = rows::current(worked::states);
+        Session s;
+        s.load();
+        s.moved(Ctl::vsbFreq, std::int16_t(w.freq));
+        s.moved(Ctl::vsbDiam, std::int16_t(w.diam));
+        s.moved(Ctl::vsbDepth, std::int16_t(w.depth));
+        const int rim = w.diam / 2;
+        for (int r = 0; r < controlCount; ++r) {
+            const ControlDesign& d = designTable()[r];
+            const QString said = QString::fromStdString(s.spoken(r));
+            QVERIFY2(!said.contains('{') && !said.isEmpty(), qPrintable(said));
+            if (d.index >= 0)
+                QVERIFY2(said.contains(QString(" %1 inch").arg(d.index)), qPrintable(said));
+            QCOMPARE(s.hidden(r), d.index > rim || (d.name == "label7" && d.index == 0));
+        }
+        QCOMPARE(s.spoken(row(Ctl::lblFlen)), "Focal length " + s.caption(row(Ctl::lblFlen)) + " inches");
+    }
+
     void failureLines_data() { rows::add(cases::failures); }
     void failureLines()
     {

@@ -2,19 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The Windows program's window, in process under Wine, driven by the
-// messages a user's keys and clicks produce: what a fault in drawing would change (cyan bars,
-// frames, the bold font, icons, a tooltip), places at 96 dpi and after a
-// move to 192 dpi, the worked states, the range ends, the focus order and
-// the ways out. Expected figures are hand-worked (at 96 dpi a pixel is 15
-// twips) or come from tests/worked_states.h.
+// messages a user's keys and clicks produce: what a fault in drawing would
+// change (cyan bars, frames, the bold font, icons, a tooltip), places at 96
+// dpi and after a move to 192 dpi, the worked states, the focus order, the
+// ways out, and what screen readers get through each control's client
+// object. Expected figures are hand-worked (at 96 dpi a pixel is 15 twips)
+// or come from tests/worked_states.h.
 #include <windows.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <iostream>
 #include <source_location>
 #include <string>
 
+#include "window/spoken.h"
 #include "window/win32/planner_window_win32.h"
 #include "worked_states.h"
 
@@ -57,9 +60,73 @@ string box(HWND h)
            to_string(r.bottom - r.top);
 }
 
+// The object itself, not one of its parts.
+VARIANT self()
+{
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = CHILDID_SELF;
+    return v;
+}
+
+// What a screen reader gets of a window through its client object, as
+// UTF-8; "!" and the error code when the object would not say.
+struct Reader {
+    IAccessible* a = nullptr;
+    explicit Reader(HWND h)
+    {
+        AccessibleObjectFromWindow(h, DWORD(OBJID_CLIENT), IID_IAccessible,
+                                   reinterpret_cast<void**>(&a));
+    }
+    explicit Reader(IAccessible* object) : a(object) {}
+    ~Reader()
+    {
+        if (a)
+            a->Release();
+    }
+    Reader(const Reader&) = delete;
+    string get(HRESULT (STDMETHODCALLTYPE IAccessible::*what)(VARIANT, BSTR*)) const
+    {
+        BSTR s = nullptr;
+        const HRESULT hr = a ? (a->*what)(self(), &s) : E_FAIL;
+        if (FAILED(hr))
+            return "!" + to_string(hr);
+        char utf8[512] = {};
+        if (s)
+            WideCharToMultiByte(CP_UTF8, 0, s, -1, utf8, sizeof utf8, nullptr, nullptr);
+        SysFreeString(s);
+        return utf8;
+    }
+    string name() const { return get(&IAccessible::get_accName); }
+    string value() const { return get(&IAccessible::get_accValue); }
+    string description() const { return get(&IAccessible::get_accDescription); }
+    bool invisible() const
+    {
+        VARIANT state{};
+        return a && SUCCEEDED(a->get_accState(self(), &state)) &&
+               (state.lVal & STATE_SYSTEM_INVISIBLE);
+    }
+    // The name of the object in a direction, "" for none.
+    string towards(long dir) const
+    {
+        VARIANT to{};
+        if (!a || a->accNavigate(dir, self(), &to) != S_OK ||
+            to.vt != VT_DISPATCH)
+            return "";
+        IAccessible* next = nullptr;
+        to.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&next));
+        to.pdispVal->Release();
+        return Reader(next).name();
+    }
+};
+
 struct Window {
     planner::win32::PlannerWindow w;
-    Window() { w.create(GetModuleHandleW(nullptr)), w.handleWaiting(); }
+    explicit Window(planner::win32::Announce announce = {}) : w(std::move(announce))
+    {
+        w.create(GetModuleHandleW(nullptr)), w.handleWaiting();
+    }
     HWND at(std::string_view name) const { return w.control(planner::rowNamed(name).value()); }
     int value(const char* bar) const { return GetScrollPos(at(bar), SB_CTL); }
     void scroll(const char* bar, int code, int thumb = 0)
@@ -145,9 +212,22 @@ void workedStates()
         moveTo(win, "vsbFreq", s.freq, way);
         moveTo(win, "vsbDiam", s.diam, way);
         moveTo(win, "vsbDepth", s.depth, way);
-        for (const worked::Shown& c : s.shown)
-            check(text(win.at(c.control)), string(c.caption),
-                  string(s.name) + ": " + string(c.control));
+        for (const worked::Shown& c : s.shown) {
+            const string what = string(s.name) + ": " + string(c.control);
+            check(text(win.at(c.control)), string(c.caption), what);
+            const auto& design = planner::designTable()[planner::rowNamed(c.control).value()];
+            check(Reader(win.at(c.control)).name(), planner::spokenForm(design, c.caption),
+                  what + " as read");
+        }
+        // Beyond the rim, and at the centre, no bar; beyond the rim no figure.
+        for (int i = 0; i <= 20; ++i) {
+            const string member = "(" + to_string(i) + ")";
+            check(Reader(win.at("label7" + member)).invisible(), i == 0 || i > s.diam / 2,
+                  string(s.name) + ": label7" + member + " invisible");
+            check(Reader(win.at("label8" + member)).invisible(), i > s.diam / 2,
+                  string(s.name) + ": label8" + member + " invisible");
+        }
+        check(Reader(win.at("vsbFreq")).value(), to_string(s.freq), string(s.name) + ": read");
         for (const auto& [member, twips] : s.bars) {
             const string bar = box(win.at("label7(" + to_string(member) + ")"));
             check(bar.substr(bar.rfind(',') + 1), to_string(int(twips / 15 + 0.5f)),
@@ -174,6 +254,43 @@ void steps()
         const string figure = text(win.at("lbl" + string(r.bar + 3))); // vsbFreq: lblFreq
         check(to_string(win.value(r.bar)) + " " + figure, string(r.shown), r.what);
     }
+}
+
+// What readers get at start-up (names with meanings and units, the bar's
+// place and every figure, a tooltip as description), where navigation
+// leads past what has vanished, what one step announces and renames, and
+// that an object a reader keeps after the window has gone says so.
+void readers()
+{
+    std::wstring announced;
+    Window win([&](HWND, const std::wstring& sentence) { announced = sentence; });
+    const auto read = [&](const char* name) { return Reader(win.at(name)).name(); };
+    check(read("lblFlen") + "; " + read("label8(1)") + "; " + read("label7(5)") + "; " + read("Label5"),
+          string("Focal length 3.13 inches; at 1 inch, 0.08 deep; bar at 5 inches;    Depth   in ins."),
+          "labels as read");
+    const Reader diam(win.at("vsbDiam"));
+    check(diam.name() + " " + diam.value(), string("Diameter in inches 10"), "a bar as read");
+    check(diam.description().substr(0, 36), string("Diameter 10 inches, 254 millimetres."),
+          "a bar's description: every figure");
+    check(Reader(win.at("Label10")).description(), string("Depth in Millimeters"), "a tip");
+    // label8(6) to (20) are empty and label7(0) has no bar at start-up.
+    check(Reader(win.at("label8(5)")).towards(NAVDIR_NEXT), string("bar at 1 inch"), "next");
+    check(Reader(win.at("label7(1)")).towards(NAVDIR_PREVIOUS), string("at 5 inches, 2.02 deep"),
+          "previous");
+    const Reader window(win.w.hwnd());
+    check(window.towards(NAVDIR_FIRSTCHILD) + "; " + window.towards(NAVDIR_LASTCHILD),
+          string("Frequency mhz.; bar at 5 inches"), "first and last");
+    SetFocus(win.at("vsbDiam"));
+    win.key(win.at("vsbDiam"), VK_DOWN);
+    check(announced == L"Diameter 11 inches, 279.4 millimetres. Focal length 3.78 inches, 96.012 "
+                       L"millimetres. F/D ratio 0.34. Gain 6 times. Rim 1.67 deep at 5 inches.",
+          true, "one step announced");
+    check(diam.value() + "; " + read("label8(5)"), string("11; at 5 inches, 1.67 deep"),
+          "read again after the step");
+    const Reader kept(win.at("lblFlen"));
+    PostMessageW(win.w.hwnd(), WM_CLOSE, 0, 0);
+    win.ended();
+    check(kept.name(), "!" + to_string(RPC_E_DISCONNECTED), "a kept object once the window is gone");
 }
 
 // Tab round to the start; then Enter and Escape, which press nothing, on
@@ -203,6 +320,7 @@ int main()
     looks();
     workedStates();
     steps();
+    readers();
     keys();
     std::cout << passed << " passed, " << failed << " failed" << std::endl;
     return failed == 0 && passed > 0 ? 0 : 1;

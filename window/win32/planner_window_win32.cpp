@@ -75,7 +75,7 @@ std::optional<ScrollMove> moveOf(int code)
 
 } // namespace
 
-PlannerWindow::PlannerWindow() = default;
+PlannerWindow::PlannerWindow(Announce announce) : announce_(std::move(announce)) {}
 
 PlannerWindow::~PlannerWindow()
 {
@@ -132,8 +132,9 @@ bool PlannerWindow::build()
             return false;
         if (tooltips && !d.tooltip.empty())
             addTooltip(tooltips, hwnd_, controls_[r], d.tooltip);
-        names_.describe(controls_[r], d); // a screen reader's extra; none is no error
+        readers_.serve(controls_[r]); // a screen reader's extra; none is no error
     }
+    readers_.serve(hwnd_);
     // Tab order vsbFreq, vsbDiam, cmdExit, vsbDepth: cmdExit after vsbDiam.
     SetWindowPos(controls_[row(Ctl::cmdExit)], controls_[row(Ctl::vsbDiam)], 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -245,8 +246,7 @@ void PlannerWindow::onScroll(HWND bar, int code, int thumb)
 void PlannerWindow::onDestroy()
 {
     session_.closed();
-    for (HWND c : controls_)
-        names_.forget(c);
+    readers_.detach();
     if (quitOnClose_)
         PostQuitMessage(0);
 }
@@ -273,6 +273,8 @@ void PlannerWindow::apply(const Update& u)
         OutputDebugStringW(widen(u.error + "\n").c_str());
         MessageBeep(MB_OK);
     }
+    if (!u.announcement.empty() && announce_ && hwnd_)
+        announce_(hwnd_, widen(u.announcement));
     if (u.close && hwnd_)
         DestroyWindow(hwnd_);
 }

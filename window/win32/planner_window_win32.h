@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "window/session.h"
-#include "window/win32/screen_reader_names.h"
+#include "window/win32/screen_readers_win32.h"
 
 namespace planner::win32 {
 
@@ -21,7 +21,8 @@ class Fonts;
 
 class PlannerWindow {
 public:
-    PlannerWindow();
+    // announce takes the sentence for screen readers after each change.
+    explicit PlannerWindow(Announce announce = notifyUiAutomation);
     // Destroying the object closes the window without ending the message loop.
     ~PlannerWindow();
     PlannerWindow(const PlannerWindow&) = delete;
@@ -64,7 +65,8 @@ private:
     void apply(const Update& u);
 
     Session session_;
-    ScreenReaderNames names_;
+    ScreenReaders readers_{session_, [this](HWND h) { return rowOf(LPARAM(h)); }};
+    Announce announce_;
     std::unique_ptr<Fonts> fonts_;
     std::array<HWND, controlCount> controls_{}; // by design row
     HWND hwnd_ = nullptr;
