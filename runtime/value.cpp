@@ -9,6 +9,8 @@
 #include <cmath>
 #include <limits>
 
+#include "runtime/number_text.h"
+
 namespace rt {
 
 namespace {
@@ -104,11 +106,9 @@ double absoluteValue(const Scanned& s, long exponentShift)
     const bool negative = s.mantissa.front() == '-';
     const std::string digits =
         s.mantissa.substr(negative ? 1 : 0) + 'e' + std::to_string(s.exponent + exponentShift);
-    double result = 0.0;
-    const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), result);
-    if (ec == std::errc::result_out_of_range)
-        return decimalOrder(s) + exponentShift > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    return result;
+    if (const std::optional<double> result = numtext::decimal(digits))
+        return *result;
+    return decimalOrder(s) + exponentShift > 0 ? std::numeric_limits<double>::infinity() : 0.0;
 }
 
 double convert(const Scanned& s, OnHuge onHuge)
@@ -152,10 +152,7 @@ std::string doubleToText(double d)
     checked(d);
     if (d == 0.0)
         return "0";
-    std::array<char, 32> buf{};
-    const auto end =
-        std::to_chars(buf.data(), buf.data() + buf.size(), d, std::chars_format::general, 15).ptr;
-    std::string text(buf.data(), end);
+    std::string text = numtext::general15(d);
     std::replace(text.begin(), text.end(), 'e', 'E');
     return text;
 }

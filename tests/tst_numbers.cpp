@@ -47,6 +47,7 @@ const struct { const char* name; double val; ErrorCode strict; } readings[] = {
     {"+2E+3", 2000, none},  {"1E-05", 0.00001, none},  {"1e", 1, TM},
     {"1,5", 1, TM},         {"1.2.3", 1.2, TM},        {"abc", 0, TM},
     {"-", 0, TM},           {"1\r2", 1, TM},           {"1e-400", 0, none},
+    {"1e-310", 1e-310, none}, // a subnormal
     {"-1e400", -inf, OV},   {"1e99999999999999", inf, OV},
     {"1.79769313486232E+308", top, none}, // the largest double's own text
     {"1.797693134862324E+308", top, none}, {"1.797693134862326E+308", inf, OV}};

@@ -108,6 +108,7 @@ const ScrollSettings diam = designTable()[row(Ctl::vsbDiam)].scroll;
 const struct { const char* name; ScrollSettings bar; int now; ScrollMove move; int thumb, next; } moves[] = {
     {"arrow down", freq, 1200, ScrollMove::LineDown, 0, 1201},
     {"arrow up at the top", freq, 1200, ScrollMove::LineUp, 0, 1200},
+    {"arrow up", freq, 2400, ScrollMove::LineUp, 0, 2399},
     {"page up", freq, 2400, ScrollMove::PageUp, 0, 2300},
     {"page down to the end", freq, 9950, ScrollMove::PageDown, 0, 10000},
     {"thumb beyond the end", freq, 5000, ScrollMove::Thumb, 20000, 10000},
@@ -148,6 +149,9 @@ private slots:
         const auto& r = rows::current(cases::announcements);
         Session s;
         QCOMPARE(s.load().announcement, ""); // nothing is announced before the window shows
+        QCOMPARE(s.everyFigure(), "Diameter 10 inches, 254 millimetres. Depth 2 inches, 50.8 "
+                                  "millimetres. Focal length 3.13 inches, 79.502 millimetres. F/D "
+                                  "ratio 0.31. Gain 5 times. Rim 2.02 deep at 5 inches.");
         QCOMPARE(s.moved(r.bar, std::int16_t(r.value)).announcement, r.sentence);
     }
 
