@@ -108,7 +108,10 @@ std::string_view handlerName(Event e)
 
 void PlannerHandlers::raise(Event e)
 {
-    (this->*handlerTable[static_cast<int>(e)].handler)();
+    // The entry first: GCC 12's bounds check misreads an index taken in
+    // the same expression as a call through a member pointer.
+    const HandlerEntry& h = handlerTable[static_cast<int>(e)];
+    (this->*h.handler)();
 }
 
 void PlannerHandlers::frequencyText()
