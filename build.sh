@@ -14,6 +14,9 @@
 # and the Windows program, cross-built with MinGW-w64 and tested under Wine:
 #   ./build.sh windows    build, run its tests on a virtual display, and
 #                         package it (build-windows/*.zip and *-setup.exe)
+# and the planner in the browser, built with Emscripten:
+#   ./build.sh web        build the site (build-web/site/ and its zip), run
+#                         its tests under Node and in headless Chromium
 # Both are idempotent: a second run installs nothing and rebuilds only what
 # changed. Under CI (CI set), compiler warnings are errors.
 set -euo pipefail
@@ -24,9 +27,11 @@ packages=(cmake g++ make qt6-base-dev locales-all fonts-liberation2 file
 
 # The Windows build needs none of Qt.
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix wine wine64 nsis xvfb xauth zip)
+# Nor does the browser's; its test tools come from the npm registry, pinned.
+web_packages=(cmake make emscripten chromium python3)
 
 usage() {
-    echo "usage: ./build.sh run | test | sanitize | fuzz | bench | orca | windows" >&2
+    echo "usage: ./build.sh run | test | sanitize | fuzz | bench | orca | windows | web" >&2
     exit 2
 }
 
@@ -66,6 +71,18 @@ fuzz() {
             { tail -40 "build-fuzz/fuzz_$target.log"; return 1; }
         grep -E 'stat::number_of_executed_units|stat::new_units_added' "build-fuzz/fuzz_$target.log"
     done
+}
+
+# The browser tests' tools as package-lock.json pins them, from the npm
+# registry; again only when the lock has changed. No browser is downloaded:
+# the tests drive Debian's Chromium.
+npm_tools() {
+    command -v node >/dev/null && command -v npm >/dev/null || install_these nodejs npm
+    local dir=tests/web
+    cmp -s "$dir/package-lock.json" "$dir/node_modules/.planner-lock" 2>/dev/null && return 0
+    echo "Installing the browser tests' tools (npm ci in $dir)"
+    (cd "$dir" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
+    cp "$dir/package-lock.json" "$dir/node_modules/.planner-lock"
 }
 
 [ $# -eq 1 ] || usage
@@ -112,6 +129,13 @@ windows)
     # Wine's windows need an X display: a virtual one, whatever DISPLAY says.
     xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" ctest --preset windows
     ls -l build-windows/dish-planner-*-win64.zip build-windows/dish-planner-*-setup.exe
+    ;;
+web)
+    install_these "${web_packages[@]}"
+    npm_tools
+    build web
+    ctest --preset web
+    ls -l build-web/site build-web/dish-planner-*-web.zip
     ;;
 *) usage ;;
 esac

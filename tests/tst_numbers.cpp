@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "helpers.h"
+#include "number_examples.h"
 
 #include "calc/curve.h"
 #include "calc/decplaces.h"
@@ -23,9 +24,7 @@ using rt::ErrorCode;
 using rt::Value;
 
 namespace {
-constexpr double inf = std::numeric_limits<double>::infinity();
-constexpr double top = std::numeric_limits<double>::max();
-constexpr auto none = ErrorCode{}, TM = ErrorCode::TypeMismatch, OV = ErrorCode::Overflow;
+using examples::none, examples::TM, examples::OV;
 constexpr auto DZ = ErrorCode::DivisionByZero, IO = ErrorCode::InvalidOperation;
 constexpr int fails = 99999; // a conversion that overflows
 const auto i16 = [](int i) { return Value(std::int16_t(i)); };
@@ -33,25 +32,6 @@ const auto i16 = [](int i) { return Value(std::int16_t(i)); };
 // The tables of cases, one row each.
 namespace cases {
 // clang-format off
-const struct { const char* name; Value value; } textForms[] = { // name: the text form
-    {"", Value()}, {"-42", i16(-42)}, {" 1 2", Value(" 1 2")}, {"0.3", 3 * 0.1},
-    {"38.1", 1.5 * 25.4}, {"3.13", 313.0 / 100}, {"0.666666666666667", 2.0 / 3},
-    {"-0.125", -0.125}, {"0", -0.0}, {"123456789012345", 123456789012345.0}, {"1E+15", 1e15},
-    {"0.0001", 0.0001}, {"-1.5E-05", -0.000015}, {"1.79769313486232E+308", top}};
-
-// Val never fails; the strict reading takes a number and nothing else, and
-// else gives what Val gives.
-const struct { const char* name; double val; ErrorCode strict; } readings[] = {
-    {"", 0, TM},            {" 1 2", 12, TM},          {".49", 0.49, none},
-    {" -3 ", -3, none},     {"\t4\n5", 45, TM},        {"-1.5e2x", -150, TM},
-    {"+2E+3", 2000, none},  {"1E-05", 0.00001, none},  {"1e", 1, TM},
-    {"1,5", 1, TM},         {"1.2.3", 1.2, TM},        {"abc", 0, TM},
-    {"-", 0, TM},           {"1\r2", 1, TM},           {"1e-400", 0, none},
-    {"1e-310", 1e-310, none}, // a subnormal
-    {"-1e400", -inf, OV},   {"1e99999999999999", inf, OV},
-    {"1.79769313486232E+308", top, none}, // the largest double's own text
-    {"1.797693134862324E+308", top, none}, {"1.797693134862326E+308", inf, OV}};
-
 const struct { const char* name; Value (*compute)(); double result; ErrorCode error; } sums[] = {
     {"30000 / text", [] { return i16(30000) / Value("1200"); }, 25, none},
     {"integers widen", [] { return i16(2) + i16(3); }, 5, none},
@@ -107,17 +87,17 @@ QString figure(const planner::ControlModel& m, int r)
 class TestNumbers : public QObject {
     Q_OBJECT
 private slots:
-    void textForms_data() { rows::add(cases::textForms); }
+    void textForms_data() { rows::add(examples::textForms); }
     void textForms()
     {
-        const auto& r = rows::current(cases::textForms);
+        const auto& r = rows::current(examples::textForms);
         QCOMPARE(r.value.toText(), r.name);
     }
 
-    void readings_data() { rows::add(cases::readings); }
+    void readings_data() { rows::add(examples::readings); }
     void readings()
     {
-        const auto& r = rows::current(cases::readings);
+        const auto& r = rows::current(examples::readings);
         QCOMPARE(rt::val(r.name), r.val);
         QCOMPARE(errorOf([&] { QCOMPARE(rt::strictToDouble(r.name), r.val); }), r.strict);
     }

@@ -1,0 +1,76 @@
+# SPDX-FileCopyrightText: 2026 The Dish Planner developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# The browser build (Emscripten): the web view over the same core, linked
+# into one script with the WebAssembly inside it, so that the page works
+# from any folder of a static host and straight from the disk (file://,
+# where browsers fetch no .wasm); the site around it and its zip; and its
+# tests, the core under Node and the page in Chromium (label "web").
+add_library(planner_web STATIC window/web/page.cpp window/web/scroll_bar.cpp)
+target_link_libraries(planner_web PUBLIC planner_core)
+
+# One script, compiled at once (an asynchronous compile of the embedded
+# module would first try to fetch it, which the page's policy forbids), no
+# eval (the policy forbids that too), no file system.
+set(site ${PROJECT_BINARY_DIR}/site)
+add_executable(planner app/web_main.cpp)
+target_link_libraries(planner PRIVATE planner_web)
+set_target_properties(planner PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site})
+target_link_options(planner PRIVATE --bind -sENVIRONMENT=web -sDYNAMIC_EXECUTION=0
+  -sSINGLE_FILE=1 -sWASM_ASYNC_COMPILATION=0 -sMALLOC=emmalloc -sFILESYSTEM=0)
+
+set(site_files window/web/index.html window/web/planner.css
+  resources/planner-16.png resources/planner-32.png)
+set(site_copies)
+foreach(file ${site_files})
+  get_filename_component(name ${file} NAME)
+  add_custom_command(OUTPUT ${site}/${name}
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/${file} ${site}/${name}
+    DEPENDS ${PROJECT_SOURCE_DIR}/${file} VERBATIM)
+  list(APPEND site_copies ${site}/${name})
+endforeach()
+
+# The zip: one folder, dish-planner-1.00-web/, to unpack and open.
+set(web_zip ${PROJECT_BINARY_DIR}/dish-planner-${PLANNER_VERSION_TEXT}-web.zip)
+set(zip_folder ${PROJECT_BINARY_DIR}/zip/dish-planner-${PLANNER_VERSION_TEXT}-web)
+add_custom_command(OUTPUT ${web_zip}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${PROJECT_BINARY_DIR}/zip
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${site} ${zip_folder}
+  COMMAND ${CMAKE_COMMAND} -E chdir ${PROJECT_BINARY_DIR}/zip
+          ${CMAKE_COMMAND} -E tar cf ${web_zip} --format=zip dish-planner-${PLANNER_VERSION_TEXT}-web
+  DEPENDS planner ${site_copies} VERBATIM)
+add_custom_target(site ALL DEPENDS ${site_copies} ${web_zip})
+
+include(CTest)
+if(NOT BUILD_TESTING)
+  return()
+endif()
+
+# Node runs what is built for it as the toolchain's cross-compiling emulator.
+set(node_options -sENVIRONMENT=node -sSINGLE_FILE=1 -sWASM_ASYNC_COMPILATION=0 -sEXIT_RUNTIME=1)
+add_executable(tst_core tests/web/tst_core.cpp)
+target_include_directories(tst_core PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+target_link_libraries(tst_core PRIVATE planner_core)
+target_link_options(tst_core PRIVATE ${node_options})
+add_test(NAME web_core COMMAND tst_core)
+
+add_executable(export_tables tests/web/export_tables.cpp)
+target_include_directories(export_tables PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+target_link_libraries(export_tables PRIVATE planner_core)
+target_link_options(export_tables PRIVATE ${node_options})
+set(tables ${PROJECT_BINARY_DIR}/tables.json)
+add_custom_command(OUTPUT ${tables}
+  COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:export_tables> > ${tables}
+  DEPENDS export_tables VERBATIM)
+add_custom_target(web_tables ALL DEPENDS ${tables})
+
+# The page in headless Chromium (Debian's), driven by Playwright.
+find_program(NODE NAMES node nodejs REQUIRED)
+set(web_tests ${PROJECT_SOURCE_DIR}/tests/web)
+foreach(check page places readers privacy)
+  add_test(NAME web_${check} COMMAND ${NODE} --test ${web_tests}/${check}.test.mjs)
+  set_tests_properties(web_${check} PROPERTIES
+    ENVIRONMENT "PLANNER_SITE=${site};PLANNER_TABLES=${tables};PLANNER_ZIP=${web_zip}"
+    TIMEOUT 300)
+endforeach()
+set_tests_properties(web_core web_page web_places web_readers web_privacy PROPERTIES LABELS web)

@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A desktop scroll bar on the page: an arrow at each end, the track and
+// the thumb, for mouse, touch and pen alike (pointer events, captured).
+// A press on an arrow moves by the small change, in the track by the large
+// change towards the press; holding either repeats as desktop bars do
+// (after 400 ms, then every 50 ms; in the track until the thumb reaches
+// the pointer). The thumb follows a drag, and nothing changes until it is
+// let go, when the value comes from where it stands. On the focused bar
+// the arrow keys act as arrow presses, Page Up and Page Down as presses in
+// the track, Home and End go to the ends. Screen readers get a vertical
+// slider with the bar's name, range and value.
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <functional>
+
+#include "window/design.h"
+#include "window/scrolling.h"
+#include "window/web/bar_geometry.h"
+
+namespace planner::web {
+
+class ScrollBar {
+public:
+    // The bar of design row `row`, built in `root` (an empty element placed
+    // at the bar's rectangle); moved is called with each new value.
+    ScrollBar(int row, emscripten::val root, std::function<void(int value)> moved);
+    ~ScrollBar();
+    ScrollBar(const ScrollBar&) = delete;
+    ScrollBar& operator=(const ScrollBar&) = delete;
+
+    // A pointer or key event on the bar.
+    void handle(const emscripten::val& event);
+    // The bar, for the page to give it the focus.
+    const emscripten::val& element() const { return root_; }
+
+private:
+    enum class Hold : unsigned char { None, Arrow, Track, Thumb };
+
+    void press(const emscripten::val& event);
+    void release();
+    void key(const emscripten::val& event);
+    void move(ScrollMove how, int thumb = 0);
+    void repeat(int delay);
+    static void repeated(void* self);
+    // The pointer's height in the bar, in the bar's own CSS pixels.
+    double pointerY(const emscripten::val& event) const;
+    void placeThumb(double top);
+
+    const ScrollSettings& settings_;
+    BarGeometry geometry_;
+    int value_;
+    emscripten::val root_, thumb_;
+    std::function<void(int)> moved_;
+    Hold hold_ = Hold::None;
+    ScrollMove holding_ = ScrollMove::LineUp; // what a held arrow or track repeats
+    double grabbed_ = 0, pointer_ = 0;        // where the thumb was grabbed; the pointer now
+    long timer_ = 0;
+};
+
+} // namespace planner::web
