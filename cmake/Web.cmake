@@ -6,8 +6,13 @@
 # from any folder of a static host and straight from the disk (file://,
 # where browsers fetch no .wasm); the site around it and its zip; and its
 # tests, the core under Node and the page in Chromium (label "web").
+add_library(planner_markup STATIC window/web/markup.cpp)
+target_link_libraries(planner_markup PUBLIC planner_core)
 add_library(planner_web STATIC window/web/page.cpp window/web/scroll_bar.cpp)
-target_link_libraries(planner_web PUBLIC planner_core)
+target_link_libraries(planner_web PUBLIC planner_markup)
+
+# Node runs what is built for it as the toolchain's cross-compiling emulator.
+set(node_options -sENVIRONMENT=node -sSINGLE_FILE=1 -sWASM_ASYNC_COMPILATION=0 -sEXIT_RUNTIME=1)
 
 # One script, compiled at once (an asynchronous compile of the embedded
 # module would first try to fetch it, which the page's policy forbids), no
@@ -19,10 +24,20 @@ set_target_properties(planner PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site})
 target_link_options(planner PRIVATE --bind -sENVIRONMENT=web -sDYNAMIC_EXECUTION=0
   -sSINGLE_FILE=1 -sWASM_ASYNC_COMPILATION=0 -sMALLOC=emmalloc -sFILESYSTEM=0)
 
-set(site_files window/web/index.html window/web/planner.css
-  resources/planner-16.png resources/planner-32.png)
-set(site_copies)
-foreach(file ${site_files})
+# The page and its style sheet hold the window as Form_Load leaves it.
+add_executable(render_site window/web/render_site.cpp)
+target_link_libraries(render_site PRIVATE planner_markup)
+target_link_options(render_site PRIVATE ${node_options} -sNODERAWFS=1)
+set(site_copies ${site}/index.html ${site}/planner.css)
+add_custom_command(OUTPUT ${site}/index.html
+  COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:render_site> page
+          ${PROJECT_SOURCE_DIR}/window/web/index.html ${site}/index.html
+  DEPENDS render_site ${PROJECT_SOURCE_DIR}/window/web/index.html VERBATIM)
+add_custom_command(OUTPUT ${site}/planner.css
+  COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:render_site> rules
+          ${PROJECT_SOURCE_DIR}/window/web/planner.css ${site}/planner.css
+  DEPENDS render_site ${PROJECT_SOURCE_DIR}/window/web/planner.css VERBATIM)
+foreach(file window/web/noscript.css resources/planner-16.png resources/planner-32.png)
   get_filename_component(name ${file} NAME)
   add_custom_command(OUTPUT ${site}/${name}
     COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/${file} ${site}/${name}
@@ -46,8 +61,6 @@ if(NOT BUILD_TESTING)
   return()
 endif()
 
-# Node runs what is built for it as the toolchain's cross-compiling emulator.
-set(node_options -sENVIRONMENT=node -sSINGLE_FILE=1 -sWASM_ASYNC_COMPILATION=0 -sEXIT_RUNTIME=1)
 add_executable(tst_core tests/web/tst_core.cpp)
 target_include_directories(tst_core PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 target_link_libraries(tst_core PRIVATE planner_core)

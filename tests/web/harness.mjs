@@ -46,7 +46,11 @@ export function launch() {
     return chromium.launch(chromiumOptions);
 }
 
-// A page with the planner open, its window shown.
+// Once the view has taken over the window, it takes away the sentence
+// that says what the page needs.
+export const ready = page => page.waitForSelector('#needs', { state: 'detached' });
+
+// A page with the planner open and ready.
 export async function open(browser, url, context = {}) {
     const ctx = await browser.newContext({ viewport: { width: 1000, height: 700 }, ...context });
     const page = await ctx.newPage();
@@ -54,7 +58,7 @@ export async function open(browser, url, context = {}) {
     page.on('pageerror', e => errors.push(String(e)));
     page.on('console', m => m.type() === 'error' && errors.push(m.text()));
     await page.goto(url);
-    await page.waitForSelector('#window:not([hidden])');
+    await ready(page);
     return { page, ctx, errors };
 }
 

@@ -7,7 +7,7 @@
 // focus order, Exit and Alt+X, and Enter and Escape pressing nothing.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { serve, launch, open, tables, designOf, control, caption, readAs } from './harness.mjs';
+import { serve, launch, open, ready, tables, designOf, control, caption, readAs } from './harness.mjs';
 
 let server, browser;
 before(async () => { server = await serve(); browser = await launch(); });
@@ -184,7 +184,7 @@ test('a page opened by a script closes itself on Exit', async () => {
     const { page, ctx } = await open(browser, server.url);
     const [popup] = await Promise.all([ctx.waitForEvent('page'),
         page.evaluate(url => window.open(url), server.url)]);
-    await popup.waitForSelector('#window:not([hidden])');
+    await ready(popup);
     const closed = popup.waitForEvent('close');
     // The page may be gone before the key comes up.
     await popup.keyboard.press('Alt+X').catch(() => {});

@@ -10,7 +10,7 @@ import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readdirSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { serve, launch, open, control, caption, site } from './harness.mjs';
+import { serve, launch, open, ready, control, caption, site } from './harness.mjs';
 
 let server, browser;
 before(async () => { server = await serve(); browser = await launch(); });
@@ -29,7 +29,7 @@ test('asks nothing of any other origin and stores nothing', async () => {
     const asked = [];
     page.on('request', r => asked.push(r.url()));
     await page.goto(server.url);
-    await page.waitForSelector('#window:not([hidden])');
+    await ready(page);
     await use(page);
     const elsewhere = asked.filter(url => !url.startsWith(server.url));
     assert.deepEqual(elsewhere, []);
@@ -60,7 +60,7 @@ test('without scripts, or without WebAssembly, it says what it needs', async () 
             if (how === 'no WebAssembly')
                 await page.addInitScript(() => { delete globalThis.WebAssembly; });
             await page.goto(server.url);
-            await page.waitForSelector('#needs', { state: 'visible', timeout: 6000 });
+            await page.waitForSelector('#needs', { state: 'visible', timeout: 8000 });
             assert.match(await page.locator('#needs').textContent(), /needs JavaScript and WebAssembly/);
             assert.equal(await page.locator('#window').isVisible(), false, how);
         } finally {

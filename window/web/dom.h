@@ -8,37 +8,13 @@
 
 #include <emscripten/val.h>
 
-#include <initializer_list>
 #include <string>
-#include <utility>
 
 namespace planner::web {
 
 inline emscripten::val document()
 {
     return emscripten::val::global("document");
-}
-
-// A new element of tag with a class, the last child of parent.
-inline emscripten::val appendChild(const emscripten::val& parent, const char* tag,
-                                   const char* className)
-{
-    emscripten::val e = document().call<emscripten::val>("createElement", std::string(tag));
-    e.set("className", std::string(className));
-    parent.call<void>("appendChild", e);
-    return e;
-}
-
-inline void addClass(const emscripten::val& e, const char* name)
-{
-    e["classList"].call<void>("add", std::string(name));
-}
-
-inline void setAttributes(const emscripten::val& e,
-                          std::initializer_list<std::pair<const char*, std::string>> attributes)
-{
-    for (const auto& [name, value] : attributes)
-        e.call<void>("setAttribute", std::string(name), value);
 }
 
 // A length in whole CSS pixels: setPixels(e, "left", 16) is left: 16px.

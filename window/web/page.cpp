@@ -8,12 +8,14 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "window/metrics.h"
 #include "window/session.h"
 #include "window/web/dom.h"
+#include "window/web/markup.h"
 #include "window/web/scroll_bar.h"
 
 namespace planner::web {
@@ -27,24 +29,9 @@ int px(double twips)
     return toPixels(twips, logicalDpi);
 }
 
-// The CSS font for one of the design's fonts: its faces in order, then any
-// sans-serif face. Example: "700 13px \"MS Sans Serif\", \"Liberation
-// Sans\", \"Arial\", \"Helvetica\", sans-serif".
-std::string cssFont(Font f)
+val byId(const char* id)
 {
-    const FontSpec& spec = fontOf(f);
-    std::string css = std::to_string(spec.weight) + " " + std::to_string(px(spec.twips)) + "px ";
-    for (std::string_view face : spec.faces)
-        css += "\"" + std::string(face) + "\", ";
-    return css + "sans-serif";
-}
-
-void place(const val& e, const Rect& r)
-{
-    setPixels(e, "left", px(r.left));
-    setPixels(e, "top", px(r.top));
-    setPixels(e, "width", px(r.width));
-    setPixels(e, "height", px(r.height));
+    return document().call<val>("getElementById", std::string(id));
 }
 
 class Page {
@@ -56,118 +43,81 @@ public:
     void fit();
 
 private:
-    void build();
-    void label(int row, val e);
-    void button(const ControlDesign& d, val e);
+    void bind(int row, val element);
     void apply(const Update& u);
     void show(int row);
     void end();
 
+    // A label's two texts, the caption and its spoken form, and what the
+    // page shows now, so that a change writes only what differs.
+    struct Label {
+        val element, caption, spoken;
+        std::optional<std::string> shown; // none before the first show
+        int height = -1;
+        bool hidden = false;
+    };
+
     Session session_;
     val window_, live_;
-    std::vector<val> labels_;                              // by design row; null for the others
+    std::vector<std::unique_ptr<Label>> labels_;                // by design row
     std::array<std::unique_ptr<ScrollBar>, controlCount> bars_; // by design row
 };
 
-Page::Page()
-    : window_(document().call<val>("getElementById", std::string("window"))),
-      live_(document().call<val>("getElementById", std::string("announcement"))),
-      labels_(controlCount, val::null())
+// The page holds the window as windowMarkup wrote it at build time, after
+// Form_Load; the view takes over its elements, raises Form_Load itself and
+// shows what that gives, with the focus on vsbFreq.
+Page::Page() : window_(byId("window")), live_(byId("announcement")), labels_(controlCount)
 {
-    window_["style"].set("font", cssFont(Font::Default));
-    setPixels(window_, "width", px(clientWidth));
-    setPixels(window_, "height", px(clientHeight));
-    build();
+    const val children = window_["children"];
+    const std::vector<int> order = pageOrder();
+    for (std::size_t i = 0; i < order.size(); ++i)
+        bind(order[i], children[int(i)]);
     apply(session_.load());
-    document().call<val>("getElementById", std::string("needs")).call<void>("remove");
-    window_.call<void>("removeAttribute", std::string("hidden"));
+    byId("needs").call<void>("remove");
+    document()["documentElement"]["classList"].call<void>("add", std::string("planner-ready"));
+    val::global("performance").call<void>("mark", std::string("planner-ready"));
     fit();
     bars_[row(Ctl::vsbFreq)]->element().call<void>("focus");
     listen(document(), "keydown", "plannerKey");
     listen(val::global("window"), "resize", "plannerFit");
 }
 
-// In the design table's order, but Exit before vsbDepth: the Tab order is
-// vsbFreq, vsbDiam, cmdExit, vsbDepth.
-void Page::build()
+void Page::bind(int r, val e)
 {
-    std::vector<int> order;
-    for (int r = 0; r < controlCount; ++r)
-        if (r != row(Ctl::cmdExit))
-            order.push_back(r);
-    order.insert(std::find(order.begin(), order.end(), row(Ctl::vsbDepth)), row(Ctl::cmdExit));
-    for (const int r : order) {
-        const ControlDesign& d = designTable()[r];
-        val e = appendChild(window_, d.kind == Kind::Button ? "button" : "div", "control");
-        place(e, d.twips);
-        if (d.kind == Kind::ScrollBar) {
-            e["dataset"].set("row", std::to_string(r));
-            bars_[r] = std::make_unique<ScrollBar>(
-                r, e, [this, r](int value) { apply(session_.moved(Ctl(r), std::int16_t(value))); });
-        } else if (d.kind == Kind::Button) {
-            button(d, e);
-        } else {
-            label(r, e);
-        }
+    switch (designTable()[r].kind) {
+    case Kind::ScrollBar:
+        bars_[r] = std::make_unique<ScrollBar>(
+            r, e, [this, r](int value) { apply(session_.moved(Ctl(r), std::int16_t(value))); });
+        break;
+    case Kind::Button:
+        listen(e, "click", "plannerExit");
+        break;
+    case Kind::Label:
+        labels_[r].reset(new Label{e, e["firstChild"], e["lastChild"], std::nullopt, -1,
+                                   e.call<bool>("hasAttribute", std::string("aria-hidden"))});
+        break;
     }
-}
-
-// The caption for the eye, the spoken form for readers.
-void Page::label(int r, val e)
-{
-    const ControlDesign& d = designTable()[r];
-    addClass(e, "label");
-    addClass(e, d.align == Align::Center ? "centre" : "left");
-    if (d.border)
-        addClass(e, "framed");
-    if (d.font != Font::Default)
-        e["style"].set("font", cssFont(d.font));
-    if (d.backColor) {
-        constexpr const char* hex = "0123456789abcdef";
-        std::string colour = "#";
-        for (int shift = 20; shift >= 0; shift -= 4)
-            colour += hex[(*d.backColor >> shift) & 0xF];
-        e["style"].set("backgroundColor", colour);
-    }
-    if (!d.tooltip.empty())
-        e.set("title", std::string(d.tooltip));
-    appendChild(e, "span", "caption").call<void>("setAttribute", std::string("aria-hidden"),
-                                                  std::string("true"));
-    appendChild(e, "span", "reader-only");
-    labels_[r] = e;
-    show(r);
-}
-
-// "E&xit" shows as Exit with the x underlined; Alt+X presses it.
-void Page::button(const ControlDesign& d, val e)
-{
-    const std::string caption(d.caption);
-    const auto amp = caption.find('&');
-    e.set("type", std::string("button"));
-    addClass(e, "button");
-    if (amp == std::string::npos || amp + 1 >= caption.size()) {
-        e.set("textContent", caption);
-    } else {
-        e.call<void>("append", caption.substr(0, amp));
-        appendChild(e, "u", "access-key").set("textContent", caption.substr(amp + 1, 1));
-        e.call<void>("append", caption.substr(amp + 2));
-        e.call<void>("setAttribute", std::string("aria-keyshortcuts"),
-                     "Alt+" + std::string(1, char(std::toupper(caption[amp + 1]))));
-    }
-    listen(e, "click", "plannerExit");
 }
 
 void Page::show(int r)
 {
-    val e = labels_[r];
-    const std::string& caption = session_.caption(r);
-    e["firstChild"].set("textContent", caption);
-    e["lastChild"].set("textContent", session_.spoken(r));
-    setPixels(e, "height", px(session_.heightTwips(r)));
-    if (session_.hidden(r))
-        e.call<void>("setAttribute", std::string("aria-hidden"), std::string("true"));
-    else
-        e.call<void>("removeAttribute", std::string("aria-hidden"));
+    Label& l = *labels_[r];
+    if (const std::string& caption = session_.caption(r); caption != l.shown) {
+        l.caption.set("textContent", caption);
+        l.spoken.set("textContent", session_.spoken(r));
+        l.shown = caption;
+    }
+    if (const int height = px(session_.heightTwips(r)); height != l.height) {
+        setPixels(l.element, "height", height);
+        l.height = height;
+    }
+    if (const bool hidden = session_.hidden(r); hidden != l.hidden) {
+        if (hidden)
+            l.element.call<void>("setAttribute", std::string("aria-hidden"), std::string("true"));
+        else
+            l.element.call<void>("removeAttribute", std::string("aria-hidden"));
+        l.hidden = hidden;
+    }
 }
 
 // A failed handler has still changed what its earlier steps wrote: that is
@@ -175,7 +125,7 @@ void Page::show(int r)
 void Page::apply(const Update& u)
 {
     for (const int r : u.rows)
-        if (!labels_[r].isNull())
+        if (labels_[r])
             show(r);
     if (!u.error.empty())
         val::global("console").call<void>("error", u.error);
@@ -190,8 +140,7 @@ void Page::apply(const Update& u)
 void Page::end()
 {
     window_.call<void>("remove");
-    document().call<val>("getElementById", std::string("ended")).call<void>(
-        "removeAttribute", std::string("hidden"));
+    byId("ended").call<void>("removeAttribute", std::string("hidden"));
     val::global("window").call<void>("close"); // where the browser lets a page close itself
 }
 

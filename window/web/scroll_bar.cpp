@@ -24,26 +24,9 @@ ScrollBar::ScrollBar(int row, val root, std::function<void(int)> moved)
     : settings_(designTable()[row].scroll),
       geometry_(BarGeometry::of(settings_, toPixels(designTable()[row].twips.height, logicalDpi),
                                 toPixels(designTable()[row].twips.width, logicalDpi))),
-      value_(settings_.value), root_(std::move(root)), thumb_(val::null()),
+      value_(settings_.value), root_(std::move(root)), thumb_(root_["lastChild"]),
       moved_(std::move(moved))
 {
-    const ControlDesign& d = designTable()[row];
-    setAttributes(root_, {{"role", "slider"},
-                          {"tabindex", "0"},
-                          {"aria-orientation", "vertical"},
-                          {"aria-label", std::string(d.meaning)},
-                          {"aria-valuemin", std::to_string(settings_.min)},
-                          {"aria-valuemax", std::to_string(settings_.max)},
-                          {"aria-valuenow", std::to_string(value_)}});
-    addClass(root_, "bar");
-    for (const char* part : {"up", "track", "down"}) {
-        val e = appendChild(root_, "div", part);
-        e["dataset"].set("part", std::string(part));
-    }
-    thumb_ = appendChild(root_, "div", "thumb");
-    thumb_["dataset"].set("part", std::string("thumb"));
-    setPixels(thumb_, "height", geometry_.thumb);
-    placeThumb(geometry_.thumbTop(settings_, value_));
     for (const char* type : {"pointerdown", "pointermove", "pointerup", "pointercancel",
                              "lostpointercapture", "keydown"})
         listen(root_, type, "plannerBarEvent");

@@ -10,7 +10,7 @@
 // let go, when the value comes from where it stands. On the focused bar
 // the arrow keys act as arrow presses, Page Up and Page Down as presses in
 // the track, Home and End go to the ends. Screen readers get a vertical
-// slider with the bar's name, range and value.
+// slider with the bar's name, range and value (windowMarkup gives them).
 #pragma once
 
 #include <emscripten/val.h>
@@ -25,8 +25,9 @@ namespace planner::web {
 
 class ScrollBar {
 public:
-    // The bar of design row `row`, built in `root` (an empty element placed
-    // at the bar's rectangle); moved is called with each new value.
+    // The bar of design row `row` in `root`, an element as windowMarkup
+    // gives it (its arrows, track and thumb, the thumb last), standing at
+    // the design's value; moved is called with each new value.
     ScrollBar(int row, emscripten::val root, std::function<void(int value)> moved);
     ~ScrollBar();
     ScrollBar(const ScrollBar&) = delete;

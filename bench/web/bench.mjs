@@ -1,0 +1,111 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The web page's costs, in Debian's headless Chromium (after ./build.sh web):
+// what a first visit transfers, compressed as a static host serves it; from
+// navigation to the window shown with every figure, against a static page
+// with the same 61 elements and their captions typed in, taking turns; and
+// one bar step in the page (handler and page update), without and with the
+// layout that follows.
+// Usage: PLANNER_SITE=build-web/site PLANNER_TABLES=build-web/tables.json \
+//          node bench/web/bench.mjs [RUNS]
+import { gzipSync, brotliCompressSync, constants } from 'node:zlib';
+import { cpSync, mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { serve, launch, open, control, site } from '../../tests/web/harness.mjs';
+
+const runs = Number(process.argv[2] ?? 10);
+const median = xs => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
+const browser = await launch();
+
+// What the page asks for on a first visit, each file compressed.
+const server = await serve();
+const { page, ctx } = await open(browser, server.url);
+await ctx.close();
+let gz = 0, br = 0;
+for (const path of new Set(server.requests)) {
+    const body = readFileSync(join(site, path === '/' ? 'index.html' : path));
+    const g = gzipSync(body, { level: 9 }).length;
+    const b = brotliCompressSync(body, { params: { [constants.BROTLI_PARAM_QUALITY]: 11 } }).length;
+    gz += g, br += b;
+    console.log(`${path.padEnd(18)} ${String(body.length).padStart(7)} B, gzip ${g}, brotli ${b}`);
+}
+console.log(`first visit: gzip ${gz} B, brotli ${br} B`);
+await server.close();
+
+// The static page: the window as the planner built it, with no script.
+const folder = mkdtempSync(join(tmpdir(), 'planner-static-'));
+cpSync(site, folder, { recursive: true });
+{
+    const s = await serve(folder);
+    const { page: p, ctx: c } = await open(browser, s.url);
+    const html = await p.evaluate(() => {
+        document.querySelector('script')?.remove();
+        document.querySelector('#needs')?.remove();
+        return '<!DOCTYPE html>' + document.documentElement.outerHTML;
+    });
+    writeFileSync(join(folder, 'static.html'), html);
+    await c.close();
+    await s.close();
+}
+const timing = await serve(folder);
+// From navigation: the first paint with content (the window and every
+// figure, both pages being built that way), and the planner ready for
+// input (its view has taken the window over).
+async function shown(path) {
+    const c = await browser.newContext();
+    const p = await c.newPage();
+    await p.goto(timing.url + path, { waitUntil: 'load' });
+    const ms = await p.evaluate(planner => new Promise(done => {
+        const look = () => {
+            const paint = performance.getEntriesByName('first-contentful-paint')[0];
+            const ready = performance.getEntriesByName('planner-ready')[0];
+            if (paint && (ready || !planner))
+                done([paint.startTime, ready?.startTime]);
+            else
+                requestAnimationFrame(look);
+        };
+        look();
+    }), path === 'index.html');
+    await c.close();
+    return ms;
+}
+const planner = [], bare = [], ready = [];
+for (let i = 0; i < runs; ++i) {
+    const [paint, when] = await shown('index.html');
+    planner.push(paint), ready.push(when);
+    bare.push((await shown('static.html'))[0]);
+}
+console.log(`navigation to the window shown with every figure (first contentful paint), median of ${runs}: ` +
+    `planner ${median(planner).toFixed(1)} ms, static page ${median(bare).toFixed(1)} ms, ` +
+    `ratio ${(median(planner) / median(bare)).toFixed(2)}`);
+console.log(`navigation to the planner ready for input, median of ${runs}: ${median(ready).toFixed(1)} ms`);
+await timing.close();
+
+// One step of vsbDiam, as the Down and Up keys make it, timed in the page.
+{
+    const s = await serve();
+    const { page: p, ctx: c } = await open(browser, s.url);
+    await control(p, 'vsbDiam').focus();
+    for (let i = 0; i < 14; ++i)
+        await p.keyboard.press('ArrowDown'); // 24 inches
+    const [alone, laidOut] = await p.evaluate(() => {
+        const bar = document.activeElement;
+        const step = (key, layout) => {
+            const t = performance.now();
+            bar.dispatchEvent(new KeyboardEvent('keydown', { key, bubbles: true, cancelable: true }));
+            if (layout)
+                document.body.offsetHeight;
+            return performance.now() - t;
+        };
+        const times = layout => Array.from({ length: 400 }, (_, i) => step(i % 2 ? 'ArrowUp' : 'ArrowDown', layout));
+        const mid = xs => xs.sort((a, b) => a - b)[xs.length >> 1];
+        return [mid(times(false)), mid(times(true))];
+    });
+    console.log(`one step of vsbDiam, median of 400: ${(alone * 1000).toFixed(0)} µs, ` +
+        `with the layout after it ${(laidOut * 1000).toFixed(0)} µs`);
+    await c.close();
+    await s.close();
+}
+await browser.close();
