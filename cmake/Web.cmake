@@ -24,6 +24,14 @@ set_target_properties(planner PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site})
 target_link_options(planner PRIVATE --bind -sENVIRONMENT=web -sDYNAMIC_EXECUTION=0
   -sSINGLE_FILE=1 -sWASM_ASYNC_COMPILATION=0 -sMALLOC=emmalloc -sFILESYSTEM=0)
 
+# The page's policy: its own files only, no script but its own, no eval
+# but WebAssembly's. The same in the page (a meta element) and for hosts
+# that take headers from a _headers file, where frame-ancestors is added:
+# only a header can say it, and a page says nothing of it without a warning.
+set(PLANNER_CSP "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; object-src 'none'; base-uri 'none'; form-action 'none'")
+configure_file(window/web/index.html ${PROJECT_BINARY_DIR}/web/index.html @ONLY)
+configure_file(window/web/_headers.in ${site}/_headers @ONLY)
+
 # The page and its style sheet hold the window as Form_Load leaves it.
 add_executable(render_site window/web/render_site.cpp)
 target_link_libraries(render_site PRIVATE planner_markup)
@@ -31,19 +39,29 @@ target_link_options(render_site PRIVATE ${node_options} -sNODERAWFS=1)
 set(site_copies ${site}/index.html ${site}/planner.css)
 add_custom_command(OUTPUT ${site}/index.html
   COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:render_site> page
-          ${PROJECT_SOURCE_DIR}/window/web/index.html ${site}/index.html
-  DEPENDS render_site ${PROJECT_SOURCE_DIR}/window/web/index.html VERBATIM)
+          ${PROJECT_BINARY_DIR}/web/index.html ${site}/index.html
+  DEPENDS render_site ${PROJECT_BINARY_DIR}/web/index.html VERBATIM)
 add_custom_command(OUTPUT ${site}/planner.css
   COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:render_site> rules
           ${PROJECT_SOURCE_DIR}/window/web/planner.css ${site}/planner.css
   DEPENDS render_site ${PROJECT_SOURCE_DIR}/window/web/planner.css VERBATIM)
-foreach(file window/web/noscript.css resources/planner-16.png resources/planner-32.png)
+foreach(file window/web/noscript.css window/web/manifest.webmanifest
+    resources/planner-16.png resources/planner-32.png resources/planner-192.png
+    resources/planner-512.png resources/planner-maskable-512.png)
   get_filename_component(name ${file} NAME)
   add_custom_command(OUTPUT ${site}/${name}
     COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/${file} ${site}/${name}
     DEPENDS ${PROJECT_SOURCE_DIR}/${file} VERBATIM)
   list(APPEND site_copies ${site}/${name})
 endforeach()
+
+# The service worker, last: it lists every other file and is named for them.
+add_custom_command(OUTPUT ${site}/sw.js
+  COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DTEMPLATE=${PROJECT_SOURCE_DIR}/window/web/sw.js.in
+          -P ${PROJECT_SOURCE_DIR}/cmake/ServiceWorker.cmake
+  DEPENDS planner ${site_copies} ${PROJECT_SOURCE_DIR}/window/web/sw.js.in
+          ${PROJECT_SOURCE_DIR}/cmake/ServiceWorker.cmake VERBATIM)
+list(APPEND site_copies ${site}/sw.js)
 
 # The zip: one folder, dish-planner-1.00-web/, to unpack and open.
 set(web_zip ${PROJECT_BINARY_DIR}/dish-planner-${PLANNER_VERSION_TEXT}-web.zip)
@@ -80,10 +98,11 @@ add_custom_target(web_tables ALL DEPENDS ${tables})
 # The page in headless Chromium (Debian's), driven by Playwright.
 find_program(NODE NAMES node nodejs REQUIRED)
 set(web_tests ${PROJECT_SOURCE_DIR}/tests/web)
-foreach(check page places readers privacy)
+set(web_checks page places readers privacy app)
+foreach(check ${web_checks})
   add_test(NAME web_${check} COMMAND ${NODE} --test ${web_tests}/${check}.test.mjs)
-  set_tests_properties(web_${check} PROPERTIES
-    ENVIRONMENT "PLANNER_SITE=${site};PLANNER_TABLES=${tables};PLANNER_ZIP=${web_zip}"
-    TIMEOUT 300)
+  set_tests_properties(web_${check} PROPERTIES TIMEOUT 300 ENVIRONMENT
+    "PLANNER_SITE=${site};PLANNER_TABLES=${tables};PLANNER_ZIP=${web_zip};PLANNER_SOURCE=${PROJECT_SOURCE_DIR}")
 endforeach()
-set_tests_properties(web_core web_page web_places web_readers web_privacy PROPERTIES LABELS web)
+list(TRANSFORM web_checks PREPEND web_)
+set_tests_properties(web_core ${web_checks} PROPERTIES LABELS web)

@@ -11,7 +11,8 @@ import { extname, join, normalize } from 'node:path';
 import { chromium } from 'playwright-core';
 
 export const site = process.env.PLANNER_SITE;
-export const tables = JSON.parse(readFileSync(process.env.PLANNER_TABLES, 'utf8'));
+export const tables = process.env.PLANNER_TABLES &&
+    JSON.parse(readFileSync(process.env.PLANNER_TABLES, 'utf8'));
 
 const types = { '.html': 'text/html', '.css': 'text/css', '.js': 'text/javascript',
     '.png': 'image/png', '.json': 'application/json', '.webmanifest': 'application/manifest+json' };
@@ -32,7 +33,8 @@ export async function serve(root = site) {
     });
     await new Promise(done => server.listen(0, '127.0.0.1', done));
     const url = `http://127.0.0.1:${server.address().port}/`;
-    return { url, requests, close: () => new Promise(done => server.close(done)) };
+    const close = () => new Promise(done => { server.close(done); server.closeAllConnections(); });
+    return { url, requests, close };
 }
 
 export const chromiumOptions = {
@@ -62,8 +64,8 @@ export async function open(browser, url, context = {}) {
     return { page, ctx, errors };
 }
 
-export const controlNames = tables.controls.map(c => c.name);
-export const designOf = name => tables.controls.find(c => c.name === name);
+export const controlNames = tables?.controls.map(c => c.name);
+export const designOf = name => tables?.controls.find(c => c.name === name);
 
 // The element of a control, by the order the view builds them in: the
 // design table's, but cmdExit before vsbDepth.

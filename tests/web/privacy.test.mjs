@@ -23,7 +23,7 @@ async function use(page) {
     assert.equal(await caption(page, 'lblDiam'), '40');
 }
 
-test('asks nothing of any other origin and stores nothing', async () => {
+test('asks nothing of any other origin and stores nothing but its files', async () => {
     const ctx = await browser.newContext();
     const page = await ctx.newPage();
     const asked = [];
@@ -36,9 +36,21 @@ test('asks nothing of any other origin and stores nothing', async () => {
     const own = ['/', ...readdirSync(site).map(f => `/${f}`)];
     assert.deepEqual(server.requests.filter(r => !own.includes(r)), [], 'only the site\'s own files');
     const stored = await page.evaluate(async () => [document.cookie, localStorage.length,
-        sessionStorage.length, (await indexedDB.databases()).length, (await caches.keys()).length]);
-    assert.deepEqual(stored, ['', 0, 0, 0, 0]);
+        sessionStorage.length, (await indexedDB.databases()).length]);
+    assert.deepEqual(stored, ['', 0, 0, 0]);
     assert.deepEqual((await ctx.cookies()), []);
+    // What the service worker keeps for offline use: the site's own files,
+    // in one cache, and nothing else.
+    const cached = await page.evaluate(async () => {
+        await navigator.serviceWorker.ready;
+        const names = await caches.keys();
+        const kept = await Promise.all(names.map(async n =>
+            (await (await caches.open(n)).keys()).map(r => r.url)));
+        return { names, kept: kept.flat() };
+    });
+    assert.equal(cached.names.length, 1);
+    assert.match(cached.names[0], /^dish-planner-[0-9a-f]{16}$/);
+    assert.deepEqual(cached.kept.filter(url => !own.includes(url.slice(server.url.length - 1))), []);
     await ctx.close();
 });
 

@@ -44,6 +44,7 @@ public:
 
 private:
     void bind(int row, val element);
+    void keepOffline();
     void apply(const Update& u);
     void show(int row);
     void end();
@@ -80,6 +81,20 @@ Page::Page() : window_(byId("window")), live_(byId("announcement")), labels_(con
     bars_[row(Ctl::vsbFreq)]->element().call<void>("focus");
     listen(document(), "keydown", "plannerKey");
     listen(val::global("window"), "resize", "plannerFit");
+    keepOffline();
+}
+
+// Served over the web, the page keeps its files for offline use (sw.js),
+// and asks the host at once for a newer build, which the next visit then
+// runs; opened from the disk it needs none.
+void Page::keepOffline()
+{
+    const std::string protocol = val::global("location")["protocol"].as<std::string>();
+    const val workers = val::global("navigator")["serviceWorker"];
+    if ((protocol == "https:" || protocol == "http:") && !workers.isUndefined())
+        workers.call<val>("register", std::string("sw.js"))
+            .call<void>("then", val::module_property("plannerCheckForBuild"),
+                        val::module_property("plannerNoWorker"));
 }
 
 void Page::bind(int r, val e)
@@ -201,6 +216,20 @@ void fitEvent(val)
 {
     guarded([] { page->fit(); });
 }
+// A browser that refuses the worker still runs the planner; only offline
+// use is lost, which the console notes.
+void noWorker(val reason)
+{
+    val::global("console").call<void>("warn", std::string("The planner will not work offline:"),
+                                      reason);
+}
+// Offline there is no host to ask, and nothing to say about it.
+void checkForBuild(val registration)
+{
+    registration.call<val>("update").call<void>("then", val::undefined(),
+                                                val::module_property("plannerOffline"));
+}
+void offline(val) {}
 
 } // namespace
 
@@ -218,4 +247,7 @@ EMSCRIPTEN_BINDINGS(planner_web)
     emscripten::function("plannerKey", &planner::web::keyEvent);
     emscripten::function("plannerExit", &planner::web::exitEvent);
     emscripten::function("plannerFit", &planner::web::fitEvent);
+    emscripten::function("plannerNoWorker", &planner::web::noWorker);
+    emscripten::function("plannerCheckForBuild", &planner::web::checkForBuild);
+    emscripten::function("plannerOffline", &planner::web::offline);
 }
