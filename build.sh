@@ -28,7 +28,8 @@ packages=(cmake g++ make qt6-base-dev locales-all fonts-liberation2 file
 # The Windows build needs none of Qt.
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix wine wine64 nsis xvfb xauth zip)
 # Nor does the browser's; its test tools come from the npm registry, pinned.
-web_packages=(cmake make emscripten chromium python3)
+web_packages=(cmake make emscripten chromium python3 firefox-esr webkit2gtk-driver xvfb xauth
+    orca speech-dispatcher at-spi2-core xdotool dbus-x11 bc)
 
 usage() {
     echo "usage: ./build.sh run | test | sanitize | fuzz | bench | orca | windows | web" >&2

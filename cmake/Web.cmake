@@ -98,11 +98,22 @@ add_custom_target(web_tables ALL DEPENDS ${tables})
 # The page in headless Chromium (Debian's), driven by Playwright.
 find_program(NODE NAMES node nodejs REQUIRED)
 set(web_tests ${PROJECT_SOURCE_DIR}/tests/web)
-set(web_checks page places readers privacy app)
+set(web_checks page places readers privacy app lighthouse)
 foreach(check ${web_checks})
   add_test(NAME web_${check} COMMAND ${NODE} --test ${web_tests}/${check}.test.mjs)
   set_tests_properties(web_${check} PROPERTIES TIMEOUT 300 ENVIRONMENT
     "PLANNER_SITE=${site};PLANNER_TABLES=${tables};PLANNER_ZIP=${web_zip};PLANNER_SOURCE=${PROJECT_SOURCE_DIR}")
 endforeach()
+# Firefox and WebKit; WebKit's MiniBrowser wants an X display.
+add_test(NAME web_engines COMMAND xvfb-run -a -s "-nolisten tcp" ${NODE} --test ${web_tests}/engines.test.mjs)
+set_tests_properties(web_engines PROPERTIES TIMEOUT 300 ENVIRONMENT
+  "PLANNER_SITE=${site};PLANNER_TABLES=${tables}")
+list(APPEND web_checks engines)
+
+# What Orca speaks of the page in Chromium, in the desktop Orca check's session.
+add_test(NAME web_orca COMMAND ${PROJECT_SOURCE_DIR}/tests/orca/check_orca_web.sh ${site}
+  ${PROJECT_BINARY_DIR}/orca-web-transcript.txt)
+set_tests_properties(web_orca PROPERTIES TIMEOUT 300)
+list(APPEND web_checks orca)
 list(TRANSFORM web_checks PREPEND web_)
 set_tests_properties(web_core ${web_checks} PROPERTIES LABELS web)

@@ -33,6 +33,8 @@
 # (window focus). Exit status: 0 if no step timed out, 1 otherwise, 2 on setup failure.
 #
 # Environment knobs: QUIET (default 1.0 s of silence ends a step), QUIET_EXPECT (2.0),
+#   SPEECH_PAUSE (0 s after each text is written: reading a whole web page in
+#   Chromium stalls unless the speech module takes a moment, say 0.15),
 #   SETUP_TIMEOUT (30), ORCA_DEBUG=1 (keep Orca's --debug-file in the run dir),
 #   HARNESS_APP_ENV (extra "VAR=val ..." for the program).
 #
@@ -179,7 +181,7 @@ EOF
 # Each message: strip nothing, split nothing, append one line (flush on close => line-buffered).
 cat > "$SDCONF/modules/speechlog.conf" <<EOF
 Debug 0
-GenericExecuteSynth "printf '%s\\\\n' '\$DATA' >> '$SPEECH'"
+GenericExecuteSynth "printf '%s\\\\n' '\$DATA' >> '$SPEECH'; sleep ${SPEECH_PAUSE:-0}"
 GenericMaxChunkLength 100000
 GenericDelimiters ""
 GenericStripPunctChars ""

@@ -67,12 +67,17 @@ export async function open(browser, url, context = {}) {
 export const controlNames = tables?.controls.map(c => c.name);
 export const designOf = name => tables?.controls.find(c => c.name === name);
 
-// The element of a control, by the order the view builds them in: the
-// design table's, but cmdExit before vsbDepth.
-export function control(page, name) {
+// The controls' names in the page's order: the design table's, but cmdExit
+// before vsbDepth.
+export function pageOrder() {
     const order = controlNames.filter(n => n !== 'cmdExit');
     order.splice(order.indexOf('vsbDepth'), 0, 'cmdExit');
-    return page.locator('#window > .control').nth(order.indexOf(name));
+    return order;
+}
+
+// The element of a control.
+export function control(page, name) {
+    return page.locator('#window > .control').nth(pageOrder().indexOf(name));
 }
 
 // What a label shows: its caption, not what readers get.

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Dish Planner developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# What a blind user hears of the web planner: Orca 43 with Chromium (an
+# app window, web-planner.sh), in the desktop check's session
+# (orca-harness.sh). A user tabs to the diameter, moves it, and has the
+# whole page read from the top in browse mode; each step must speak the
+# figures with their meaning and unit, and nothing of the vanished bars.
+# Usage: check_orca_web.sh SITE_FOLDER [TRANSCRIPT]
+set -euo pipefail
+site=$1 transcript=${2:-$(mktemp)}
+here=$(dirname "$0")
+steps=(Tab Down orca+a ctrl+Home KP_Add)
+# Reading a whole page stalls unless the speech module takes a moment.
+SPEECH_PAUSE=0.15 "$here/orca-harness.sh" -t 20 "$here/web-planner.sh" "$site" -- "${steps[@]}" |
+    tee "$transcript"
+
+# The words spoken in step N, on one line.
+said() { awk -v n="$1" '/^== STEP /{on = ($3 == n)} on && /^  > /{sub(/^  > */, ""); printf "%s ", $0}' "$transcript"; }
+fail=0
+expect() { # step phrase what
+    said "$1" | grep -qF -- "$2" || { echo "step $1 ($3): missing \"$2\""; fail=1; }
+}
+absent() { # step phrase what
+    ! said "$1" | grep -qF -- "$2" || { echo "step $1 ($3): should not say \"$2\""; fail=1; }
+}
+expect 0 "Finished loading Parabolic dish planner: gain and profile" "the page opens"
+expect 1 "Diameter in inches vertical slider 10" "Tab"
+for phrase in "11 Diameter 11 inches, 279.4 millimetres." "Focal length 3.78 inches, 96.012 millimetres." \
+    "F/D ratio 0.34." "Gain 6 times." "Rim 1.67 deep at 5 inches."; do
+    expect 2 "$phrase" "Down"
+done
+absent 2 "Depth 2 inches" "Down: the depth did not change"
+expect 3 "Browse mode" "to browse mode"
+for phrase in "Frequency 1200 MHz" "Diameter 11 inches F/D ratio 0.34 Gain 6 times Depth 2 inches" \
+    "Focal length 3.78 inches Diameter 279.4 millimetres" "Depth   in ins." \
+    "Diameter in inches vertical slider 11" "Exit push button" "at 3 inches, 0.6 deep" \
+    "at 5 inches, 1.67 deep" "bar at 5 inches"; do
+    expect 5 "$phrase" "read the page"
+done
+for gone in "bar at 0 inches" "at 6 inches" "bar at 6 inches"; do
+    absent 5 "$gone" "read the page: a vanished bar or an empty figure"
+done
+grep -q '!! TIMEOUT' "$transcript" && { echo "a step spoke nothing"; fail=1; }
+[ $fail = 0 ] && echo "orca: every step of the web planner spoke as expected"
+exit $fail
