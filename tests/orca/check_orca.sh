@@ -13,15 +13,7 @@ here=$(dirname "$0")
 steps=(Tab Down Next title whereami flat prevline prevline prevline prevline readall)
 "$here/orca-harness.sh" -t 20 "$planner" -- "${steps[@]}" | tee "$transcript"
 
-# The words spoken in step N, on one line.
-said() { awk -v n="$1" '/^== STEP /{on = ($3 == n)} on && /^  > /{sub(/^  > */, ""); printf "%s ", $0}' "$transcript"; }
-fail=0
-expect() { # step phrase
-    said "$1" | grep -qF -- "$2" || { echo "step $1 ($3): missing \"$2\""; fail=1; }
-}
-absent() { # step phrase
-    ! said "$1" | grep -qF -- "$2" || { echo "step $1 ($3): should not say \"$2\""; fail=1; }
-}
+. "$here/transcript.sh"
 expect 0 "Parabolic dish planner: gain and profile frame" "focus on the window"
 expect 0 "Frequency in MHz scroll bar 1200" "focus on the window"
 expect 1 "Diameter in inches scroll bar 10" "Tab"
@@ -46,6 +38,4 @@ done
 for gone in "bar at 7 inches" "at 7 inches" "bar at 0 inches"; do
     absent 11 "$gone" "read the window: a vanished bar or an empty figure"
 done
-grep -q '!! TIMEOUT' "$transcript" && { echo "a step spoke nothing"; fail=1; }
-[ $fail = 0 ] && echo "orca: every step spoke as expected"
-exit $fail
+verdict "the planner"

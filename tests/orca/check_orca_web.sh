@@ -15,15 +15,7 @@ steps=(Tab Down orca+a ctrl+Home KP_Add)
 SPEECH_PAUSE=0.15 "$here/orca-harness.sh" -t 20 "$here/web-planner.sh" "$site" -- "${steps[@]}" |
     tee "$transcript"
 
-# The words spoken in step N, on one line.
-said() { awk -v n="$1" '/^== STEP /{on = ($3 == n)} on && /^  > /{sub(/^  > */, ""); printf "%s ", $0}' "$transcript"; }
-fail=0
-expect() { # step phrase what
-    said "$1" | grep -qF -- "$2" || { echo "step $1 ($3): missing \"$2\""; fail=1; }
-}
-absent() { # step phrase what
-    ! said "$1" | grep -qF -- "$2" || { echo "step $1 ($3): should not say \"$2\""; fail=1; }
-}
+. "$here/transcript.sh"
 expect 0 "Finished loading Parabolic dish planner: gain and profile" "the page opens"
 expect 1 "Diameter in inches vertical slider 10" "Tab"
 for phrase in "11 Diameter 11 inches, 279.4 millimetres." "Focal length 3.78 inches, 96.012 millimetres." \
@@ -41,6 +33,4 @@ done
 for gone in "bar at 0 inches" "at 6 inches" "bar at 6 inches"; do
     absent 5 "$gone" "read the page: a vanished bar or an empty figure"
 done
-grep -q '!! TIMEOUT' "$transcript" && { echo "a step spoke nothing"; fail=1; }
-[ $fail = 0 ] && echo "orca: every step of the web planner spoke as expected"
-exit $fail
+verdict "the web planner"

@@ -14,7 +14,7 @@ import { spawn } from 'node:child_process';
 import { createServer } from 'node:net';
 import puppeteer from 'puppeteer-core';
 import { Builder, Key, Origin } from 'selenium-webdriver';
-import { serve, tables, pageOrder } from './harness.mjs';
+import { serve, tables, pageOrder, moves } from './harness.mjs';
 
 let server;
 before(async () => { server = await serve(); });
@@ -100,15 +100,12 @@ const byName = seen => Object.fromEntries(seen.controls.map(([name, box, shown, 
     [name, { box, shown, thumb }]));
 const barIndex = name => pageOrder().indexOf(name);
 
-// Moves a bar from where it stands, as tests/worked_states.h counts a
-// user's way (so many pages, then so many steps): by keys, or by clicks in
+// Moves a bar from where it stands, as a user would: by keys, or by clicks in
 // the track beside the thumb and on the arrows (the keys where the thumb
 // leaves no room in the track).
 async function moveTo(b, bar, target, byClicks) {
     let seen = await b.look();
-    const from = Number(byName(seen)[bar].shown), step = bar === 'vsbFreq' ? 100 : 1;
-    const way = Math.abs(target - from), down = target > from;
-    const pages = Math.floor(way / (step === 1 ? 2 : step)), lines = way - pages * step;
+    const { pages, lines, down } = moves(bar, Number(byName(seen)[bar].shown), target);
     for (let i = 0; i < pages + lines; ++i) {
         const { box: [x, y, width, height], thumb: [top, length] } = byName(seen)[bar];
         const [ox, oy] = seen.origin;

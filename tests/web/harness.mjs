@@ -91,3 +91,11 @@ export async function readAs(page, name) {
     const tree = await control(page, name).ariaSnapshot();
     return tree.replace(/^- (text|slider|button): ?/, '').replace(/^"(.*)"$/, '$1');
 }
+
+// A user's way along a bar, as tests/worked_states.h counts it: so many
+// pages (100 MHz, or half the way where a page is a step), then so many steps.
+export function moves(bar, from, to) {
+    const page = bar === 'vsbFreq' ? 100 : 1, way = Math.abs(to - from);
+    const pages = Math.floor(way / (page === 1 ? 2 : page));
+    return { pages, lines: way - pages * page, down: to > from };
+}

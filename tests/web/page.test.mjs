@@ -7,21 +7,13 @@
 // focus order, Exit and Alt+X, and Enter and Escape pressing nothing.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { serve, launch, open, ready, tables, designOf, control, caption, readAs } from './harness.mjs';
+import { serve, launch, open, ready, tables, designOf, control, caption, readAs, moves } from './harness.mjs';
 
 let server, browser;
 before(async () => { server = await serve(); browser = await launch(); });
 after(async () => { await browser.close(); await server.close(); });
 
 const value = (page, bar) => control(page, bar).getAttribute('aria-valuenow').then(Number);
-
-// A user's way along a bar, as tests/worked_states.h gives it: so many
-// pages, then so many steps.
-function moves(bar, from, to) {
-    const page = bar === 'vsbFreq' ? 100 : 1, way = Math.abs(to - from);
-    const pages = Math.floor(way / (page === 1 ? 2 : page));
-    return { pages, lines: way - pages * page, down: to > from };
-}
 
 async function parts(page, bar) {
     const b = await control(page, bar).boundingBox();
