@@ -13,11 +13,15 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <version> // __cpp_lib_to_chars, _GLIBCXX_RELEASE
 
 // Whether the standard library's means are used; the C library's stand in
 // where it has none, or where PLANNER_NUMTEXT_C_LIBRARY asks for them (the
-// tests run the runtime both ways).
-#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L &&                              \
+// tests run the runtime both ways). libstdc++ 12 converts doubles on every
+// target, MinGW-w64's too, where it leaves __cpp_lib_to_chars undefined
+// for want of uselocale.
+#if ((defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L) ||                           \
+     (defined(_GLIBCXX_RELEASE) && _GLIBCXX_RELEASE >= 12)) &&                                   \
     !defined(PLANNER_NUMTEXT_C_LIBRARY)
 #define PLANNER_NUMTEXT_STANDARD 1
 #else
