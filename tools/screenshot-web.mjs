@@ -23,7 +23,6 @@ try {
         while (Number(await control(page, bar).getAttribute('aria-valuenow')) < target)
             await page.keyboard.press('ArrowDown');
     }
-    await page.locator('#window').focus?.();
     await page.evaluate(() => document.activeElement.blur());
     await page.locator('#window').screenshot({ path: out });
 } finally {

@@ -15,7 +15,7 @@ int toPixels(double twips, int dpi)
 namespace {
 
 // 8 points is the size with which every heading fits its label.
-constexpr FontSpec fonts[] = {
+constexpr FontDesign fonts[] = {
     {{"MS Shell Dlg 2", "Liberation Sans", "Arial", "Helvetica"}, 160, 400},
     {{"MS Sans Serif", "Liberation Sans", "Arial", "Helvetica"}, 195, 700},
 };
@@ -23,7 +23,7 @@ static_assert(std::size(fonts) == static_cast<std::size_t>(Font::Bold) + 1);
 
 } // namespace
 
-const FontSpec& fontOf(Font f)
+const FontDesign& fontOf(Font f)
 {
     return fonts[static_cast<int>(f)];
 }

@@ -26,7 +26,7 @@ inline constexpr int logicalDpi = twipsPerInch / twipsPerPixel; // 96
 
 // A font as the design gives it: the faces to try, first that exists;
 // its size in twips (20 to a point); its weight (400 normal, 700 bold).
-struct FontSpec {
+struct FontDesign {
     std::array<std::string_view, 4> faces;
     int twips;
     int weight;
@@ -37,6 +37,6 @@ struct FontSpec {
 // 9.75 pt, weight 700), each with Liberation Sans (Arial's metrics) and
 // the like standing in where the design's face is missing. Example: the
 // bold font is 195 twips, toPixels(195, 96) = 13 pixels high.
-const FontSpec& fontOf(Font f);
+const FontDesign& fontOf(Font f);
 
 } // namespace planner

@@ -67,17 +67,11 @@ export async function open(browser, url, context = {}) {
 export const controlNames = tables?.controls.map(c => c.name);
 export const designOf = name => tables?.controls.find(c => c.name === name);
 
-// The controls' names in the page's order: the design table's, but cmdExit
-// before vsbDepth.
-export function pageOrder() {
-    const order = controlNames.filter(n => n !== 'cmdExit');
-    order.splice(order.indexOf('vsbDepth'), 0, 'cmdExit');
-    return order;
-}
-
-// The element of a control.
+// The element of a control: the view gives each the id "r" and its row in
+// the design table, whose order the tables keep.
+export const rowOf = name => controlNames.indexOf(name);
 export function control(page, name) {
-    return page.locator('#window > .control').nth(pageOrder().indexOf(name));
+    return page.locator(`#r${rowOf(name)}`);
 }
 
 // What a label shows: its caption, not what readers get.

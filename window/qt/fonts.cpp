@@ -11,15 +11,15 @@ namespace planner {
 
 QFont fontFor(Font which)
 {
-    const FontSpec& spec = fontOf(which);
+    const FontDesign& design = fontOf(which);
     QStringList faces;
-    for (std::string_view face : spec.faces)
+    for (std::string_view face : design.faces)
         faces << QString::fromUtf8(face.data(), qsizetype(face.size()));
     QFont f;
     f.setFamilies(faces);
     f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(spec.points());
-    f.setWeight(QFont::Weight(spec.weight));
+    f.setPointSizeF(design.points());
+    f.setWeight(QFont::Weight(design.weight));
     return f;
 }
 

@@ -165,9 +165,9 @@ std::string escaped(std::string_view text)
 
 std::string cssFont(Font f)
 {
-    const FontSpec& spec = fontOf(f);
-    std::string css = std::to_string(spec.weight) + " " + px(spec.twips) + " ";
-    for (std::string_view face : spec.faces)
+    const FontDesign& design = fontOf(f);
+    std::string css = std::to_string(design.weight) + " " + px(design.twips) + " ";
+    for (std::string_view face : design.faces)
         css += "\"" + std::string(face) + "\", ";
     return css + "sans-serif";
 }

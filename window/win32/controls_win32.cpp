@@ -19,7 +19,7 @@ namespace {
 // size as a character height.
 HFONT makeFont(Font which, UINT dpi)
 {
-    const FontSpec& f = fontOf(which);
+    const FontDesign& f = fontOf(which);
     return CreateFontW(-scaled(f.twips, dpi), 0, 0, 0, f.weight, FALSE, FALSE, FALSE,
                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, widen(f.faces[0]).c_str());
