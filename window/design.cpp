@@ -113,6 +113,12 @@ constexpr DesignTable makeTable()
 
 constexpr DesignTable table = makeTable();
 
+constexpr FontDesign fonts[] = {
+    {{"MS Shell Dlg 2", "Liberation Sans", "Arial", "Helvetica"}, 160, 400},
+    {{"MS Sans Serif", "Liberation Sans", "Arial", "Helvetica"}, 195, 700},
+};
+static_assert(std::size(fonts) == static_cast<std::size_t>(Font::Bold) + 1);
+
 // The rows stand where the enums say, and every control fits the window.
 constexpr bool rowsInPlace()
 {
@@ -154,6 +160,47 @@ constexpr bool scrollBarsStartInRange()
 }
 static_assert(scrollBarsStartInRange());
 
+// What takes the focus is what the Tab order names: the bars and Exit.
+constexpr bool tabOrderComplete()
+{
+    int focusable = 0;
+    for (const ControlDesign& d : table)
+        focusable += d.kind != Kind::Label;
+    for (std::size_t i = 0; i < tabOrder.size(); ++i)
+        for (std::size_t j = 0; j < i; ++j)
+            if (tabOrder[i] == tabOrder[j] || table[row(tabOrder[i])].kind == Kind::Label)
+                return false;
+    return focusable == int(tabOrder.size());
+}
+static_assert(tabOrderComplete());
+
+constexpr bool isHeading(const ControlDesign& d)
+{
+    return d.kind == Kind::Label && !d.border && d.index < 0 && d.twips.top == 120;
+}
+
+constexpr std::optional<Ctl> headingAbove(int r)
+{
+    const ControlDesign& d = table[r];
+    const int middle = d.twips.left + d.twips.width / 2;
+    for (int h = 0; h < loneControls && r < loneControls && !isHeading(d); ++h) {
+        const Rect& t = table[h].twips;
+        if (isHeading(table[h]) && t.left <= middle && middle < t.left + t.width)
+            return Ctl(h);
+    }
+    return std::nullopt;
+}
+
+// Every figure and every bar stands under a heading.
+constexpr bool everyFigureUnderAHeading()
+{
+    for (int r = 0; r < loneControls; ++r)
+        if (!isHeading(table[r]) && table[r].kind != Kind::Button && !headingAbove(r))
+            return false;
+    return !headingAbove(row(Ctl::cmdExit));
+}
+static_assert(everyFigureUnderAHeading());
+
 } // namespace
 
 const DesignTable& designTable()
@@ -161,14 +208,28 @@ const DesignTable& designTable()
     return table;
 }
 
+const FontDesign& fontOf(Font f)
+{
+    return fonts[static_cast<int>(f)];
+}
+
+std::optional<Ctl> headingOf(Ctl c)
+{
+    return headingAbove(row(c));
+}
+
+std::string controlName(int row)
+{
+    const ControlDesign& d = table.at(row);
+    return d.index < 0 ? std::string(d.name)
+                       : std::string(d.name) + "(" + std::to_string(d.index) + ")";
+}
+
 std::optional<int> rowNamed(std::string_view name)
 {
-    for (int i = 0; i < controlCount; ++i) {
-        const ControlDesign& d = table[i];
-        if (d.index < 0 ? name == d.name
-                        : name == std::string(d.name) + "(" + std::to_string(d.index) + ")")
+    for (int i = 0; i < controlCount; ++i)
+        if (name == controlName(i))
             return i;
-    }
     return std::nullopt;
 }
 

@@ -13,19 +13,36 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace planner {
 
 inline constexpr int twipsPerInch = 1440;
 inline constexpr int twipsPerPixel = twipsPerInch / 96; // 15 at 96 dpi
-inline constexpr int clientWidth = 11880; // 792 pixels
-inline constexpr int clientHeight = 8595; // 573 pixels
-inline constexpr int arrayMembers = 21;   // label7 and label8: indices 0 to 20
+inline constexpr int clientWidth = 11880;               // 792 pixels
+inline constexpr int clientHeight = 8595;               // 573 pixels
+inline constexpr int arrayMembers = 21;                 // label7 and label8: indices 0 to 20
 
 enum class Kind : std::uint8_t { Label, ScrollBar, Button };
 enum class Align : std::uint8_t { Left, Center };
-enum class Font : std::uint8_t { Default, Bold }; // Bold: 9.75 pt, weight 700
+enum class Font : std::uint8_t { Default, Bold };
+
+// A font as the design gives it: the faces to try, first that exists;
+// its size in twips (20 to a point); its weight (400 normal, 700 bold).
+struct FontDesign {
+    std::array<std::string_view, 4> faces;
+    int twips;
+    int weight;
+    constexpr double points() const { return twips / 20.0; }
+};
+
+// The window's default font, 8 pt, the size with which every heading fits
+// its label; and the figures' bold one, "MS Sans Serif" 9.75 pt, weight
+// 700. Liberation Sans (Arial's metrics) and the like stand in where the
+// design's face is missing. Example: fontOf(Font::Bold) is 195 twips, 13
+// pixels at 96 dpi.
+const FontDesign& fontOf(Font f);
 
 struct Rect {
     int left = 0, top = 0, width = 0, height = 0; // twips
@@ -85,14 +102,32 @@ static_assert(controlCount == 61);
 
 using DesignTable = std::array<ControlDesign, controlCount>;
 
+// The window's title, on its frame and for screen readers.
+inline constexpr std::string_view windowTitle = "Parabolic dish planner: gain and profile";
+
+// The controls that take the keyboard focus, in the order Tab moves it; the
+// window opens with the focus on the first, and Tab from the last wraps.
+inline constexpr std::array<Ctl, 4> tabOrder = {Ctl::vsbFreq, Ctl::vsbDiam, Ctl::cmdExit,
+                                                Ctl::vsbDepth};
+
 // All 61 controls: the 19 lone ones in Ctl order, then label8(0..20), then
 // label7(0..20).
 const DesignTable& designTable();
 
-// The row of a control by the name it goes by: a lone control's own name,
-// an array member's name(index); none for any other text.
-// Examples: rowNamed("lblFdr") is row(Ctl::lblFdr); rowNamed("label8(5)")
-// is row(LabelArray::label8, 5).
+// The heading a lone control stands under, with which it forms a group:
+// the unframed label in the window's top row whose columns hold the
+// control's middle. None for a heading itself, for Exit and for the
+// profile's members. Examples: headingOf(Ctl::Label9) is Ctl::Label2
+// ("Diameter in ins."); headingOf(Ctl::vsbDepth) is Ctl::Label5.
+std::optional<Ctl> headingOf(Ctl c);
+
+// The name a control goes by: a lone control's own name, an array member's
+// name(index). Examples: controlName(row(Ctl::lblFdr)) is "lblFdr";
+// controlName(row(LabelArray::label8, 5)) is "label8(5)".
+std::string controlName(int row);
+
+// The row of a control by the name it goes by; none for any other text.
+// Example: rowNamed("label8(5)") is row(LabelArray::label8, 5).
 std::optional<int> rowNamed(std::string_view name);
 
 // The row of a control in designTable().

@@ -5,8 +5,7 @@
 
 #include <QStringList>
 
-#include "window/metrics.h"
-
+#include "window/design.h"
 namespace planner {
 
 QFont fontFor(Font which)

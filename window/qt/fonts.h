@@ -10,7 +10,7 @@
 
 namespace planner {
 
-// The design's font (window/metrics.h): its first face that exists, else a
+// The design's font (fontOf, window/design.h): its first face that exists, else a
 // sans face, at its size in points and its weight. Example: Font::Bold is
 // "MS Sans Serif" 9.75 pt bold where it exists, else Liberation Sans.
 QFont fontFor(Font f);

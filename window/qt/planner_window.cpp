@@ -89,7 +89,7 @@ QLabel* makeLabel(const ControlDesign& d, int row, ScreenReaders* r, QWidget* pa
 PlannerWindow::PlannerWindow(QWidget* parent) : QWidget(parent)
 {
     readers_ = new ScreenReaders(this, session_); // before anything asks for an interface
-    setWindowTitle(tr("Parabolic dish planner: gain and profile"));
+    setWindowTitle(text(planner::windowTitle));
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/planner-16.png"));
     icon.addFile(QStringLiteral(":/icons/planner-32.png"));
@@ -99,7 +99,7 @@ PlannerWindow::PlannerWindow(QWidget* parent) : QWidget(parent)
     build();
     connectEvents();
     apply(session_.load());
-    scrollBar(Ctl::vsbFreq)->setFocus();
+    focusable(tabOrder.front())->setFocus();
 }
 
 void PlannerWindow::build()
@@ -120,16 +120,14 @@ void PlannerWindow::build()
             w = labels_[i] = makeLabel(d, int(i), readers_, this);
             break;
         }
-        w->setObjectName(d.index < 0 ? text(d.name)
-                                     : QStringLiteral("%1(%2)").arg(text(d.name)).arg(d.index));
+        w->setObjectName(QString::fromStdString(controlName(int(i))));
         w->setGeometry(pixels(d.twips));
         w->setToolTip(text(d.tooltip));
         if (d.kind == Kind::ScrollBar)
             w->setAccessibleName(text(d.meaning));
     }
-    setTabOrder(scrollBar(Ctl::vsbFreq), scrollBar(Ctl::vsbDiam));
-    setTabOrder(scrollBar(Ctl::vsbDiam), exit_);
-    setTabOrder(exit_, scrollBar(Ctl::vsbDepth));
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(focusable(tabOrder[i - 1]), focusable(tabOrder[i]));
 }
 
 void PlannerWindow::connectEvents()
@@ -173,6 +171,11 @@ void PlannerWindow::closeEvent(QCloseEvent* event)
 QScrollBar* PlannerWindow::scrollBar(Ctl bar) const
 {
     return bars_[row(bar)];
+}
+
+QWidget* PlannerWindow::focusable(Ctl c) const
+{
+    return c == Ctl::cmdExit ? static_cast<QWidget*>(exit_) : scrollBar(c);
 }
 
 } // namespace planner

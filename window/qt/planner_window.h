@@ -36,6 +36,7 @@ private:
     void build();
     void connectEvents();
     void apply(const Update& u);
+    QWidget* focusable(Ctl c) const; // a bar, or Exit
 
     Session session_;
     std::array<QLabel*, controlCount> labels_{}; // by design row; null for the others

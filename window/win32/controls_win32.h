@@ -22,7 +22,7 @@ int scaled(double twips, UINT dpi);
 // UTF-8 as Windows' UTF-16.
 std::wstring widen(std::string_view utf8);
 
-// The window's two fonts (window/metrics.h) at one dpi.
+// The window's two fonts (fontOf, window/design.h) at one dpi.
 class Fonts {
 public:
     explicit Fonts(UINT dpi);

@@ -23,7 +23,6 @@ namespace planner::win32 {
 namespace {
 
 constexpr wchar_t className[] = L"DishPlannerWindow";
-constexpr wchar_t title[] = L"Parabolic dish planner: gain and profile";
 constexpr int firstId = 100; // control ids: firstId + row, clear of IDOK and IDCANCEL
 
 // The window class, once per process: the face colour behind the controls,
@@ -95,8 +94,8 @@ bool PlannerWindow::create(HINSTANCE instance, int show)
         return false;
     const INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
-    CreateWindowExW(0, className, title, frameStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    CreateWindowExW(0, className, widen(windowTitle).c_str(), frameStyle, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
     if (!hwnd_)
         return false;
     dpi_ = GetDpiForWindow(hwnd_);
@@ -113,7 +112,7 @@ bool PlannerWindow::create(HINSTANCE instance, int show)
     // The underlined x shows from the start, not only once Alt is pressed.
     SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);
     setIcons();
-    focus_ = controls_[row(Ctl::vsbFreq)];
+    focus_ = controls_[row(tabOrder.front())];
     ShowWindow(hwnd_, show);
     UpdateWindow(hwnd_);
     SetFocus(focus_);
@@ -135,9 +134,10 @@ bool PlannerWindow::build()
         readers_.serve(controls_[r]); // a screen reader's extra; none is no error
     }
     readers_.serve(hwnd_);
-    // Tab order vsbFreq, vsbDiam, cmdExit, vsbDepth: cmdExit after vsbDiam.
-    SetWindowPos(controls_[row(Ctl::cmdExit)], controls_[row(Ctl::vsbDiam)], 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Tab goes through the tab stops in their z-order: each after the one before.
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        SetWindowPos(controls_[row(tabOrder[i])], controls_[row(tabOrder[i - 1])], 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return true;
 }
 
