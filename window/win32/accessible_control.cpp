@@ -1,13 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Dish Planner developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The planner's IAccessible: the standard proxy of a window's client area,
-// with name, value, description, state and navigation among siblings
-// answered from the session when asked. Everything else is the proxy's.
 // Nothing thrown leaves a COM call: out of memory is E_OUTOFMEMORY.
-#include "window/win32/screen_readers_win32.h"
-
-#include <oleacc.h>
+#include "window/win32/accessible_control.h"
 
 #include <new>
 
@@ -39,7 +34,7 @@ template <class F> HRESULT guarded(F f) noexcept
     }
 }
 
-class PlannerAccessible final : public IAccessible {
+class PlannerAccessible final : public IAccessible, public IOleWindow {
 public:
     PlannerAccessible(IAccessible* proxy, HWND h, std::shared_ptr<const ReaderSource> s)
         : proxy_(proxy), hwnd_(h), source_(std::move(s))
@@ -47,21 +42,22 @@ public:
     }
     ~PlannerAccessible() { proxy_->Release(); }
 
-    // IUnknown: this object for IAccessible, IDispatch and IUnknown; the
-    // proxy's for what it also is (IEnumVARIANT over its parts, IOleWindow).
+    // IUnknown: only this object's own interfaces, so that IUnknown from any
+    // of them is this object. Readers enumerate its parts without
+    // IEnumVARIANT, through the child count and get_accChild.
     STDMETHODIMP QueryInterface(REFIID id, void** out) override
     {
         if (!out)
             return E_POINTER;
         *out = nullptr;
-        if (id == IID_IUnknown || id == IID_IDispatch || id == IID_IAccessible) {
+        if (id == IID_IUnknown || id == IID_IDispatch || id == IID_IAccessible)
             *out = static_cast<IAccessible*>(this);
-            AddRef();
-            return S_OK;
-        }
-        if (id == IID_IEnumVARIANT || id == IID_IOleWindow)
-            return proxy_->QueryInterface(id, out);
-        return E_NOINTERFACE;
+        else if (id == IID_IOleWindow)
+            *out = static_cast<IOleWindow*>(this);
+        else
+            return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
     }
     STDMETHODIMP_(ULONG) AddRef() override { return InterlockedIncrement(&refs_); }
     STDMETHODIMP_(ULONG) Release() override
@@ -125,6 +121,16 @@ public:
             return proxy_->accNavigate(dir, start, out);
         return guarded([&] { return navigate(dir, out); });
     }
+
+    // IOleWindow: which window the object stands for (WindowFromAccessibleObject).
+    STDMETHODIMP GetWindow(HWND* out) override
+    {
+        if (!out)
+            return E_POINTER;
+        *out = hwnd_;
+        return S_OK;
+    }
+    STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
 
     // The rest is the proxy's.
     STDMETHODIMP GetTypeInfoCount(UINT* n) override { return proxy_->GetTypeInfoCount(n); }
@@ -206,14 +212,14 @@ private:
         const bool forward = dir == NAVDIR_NEXT || dir == NAVDIR_FIRSTCHILD;
         HWND h = nullptr;
         if (dir == NAVDIR_FIRSTCHILD || dir == NAVDIR_LASTCHILD) {
-            h = GetWindow(hwnd_, GW_CHILD);
+            h = ::GetWindow(hwnd_, GW_CHILD);
             if (h && !forward)
-                h = GetWindow(h, GW_HWNDLAST);
+                h = ::GetWindow(h, GW_HWNDLAST);
         } else {
-            h = GetWindow(hwnd_, forward ? GW_HWNDNEXT : GW_HWNDPREV);
+            h = ::GetWindow(hwnd_, forward ? GW_HWNDNEXT : GW_HWNDPREV);
         }
         while (h && hiddenRow(h))
-            h = GetWindow(h, forward ? GW_HWNDNEXT : GW_HWNDPREV);
+            h = ::GetWindow(h, forward ? GW_HWNDNEXT : GW_HWNDPREV);
         if (!h)
             return S_FALSE;
         IDispatch* found = nullptr;

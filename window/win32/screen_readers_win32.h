@@ -10,10 +10,8 @@
 // description every figure; all of it computed when a reader asks. After
 // each change the sentence of changed figures is announced.
 //
-// How: each control answers WM_GETOBJECT for its client object with an
-// IAccessible that wraps the standard proxy, answers name, value,
-// description, state and navigation itself and delegates the rest (role,
-// location, the scroll bar's parts).
+// How: each control answers WM_GETOBJECT for its client object with the
+// planner's IAccessible (window/win32/accessible_control.h).
 #pragma once
 
 #include <windows.h>
@@ -25,6 +23,7 @@
 #include <string>
 
 #include "window/session.h"
+#include "window/win32/accessible_control.h"
 
 namespace planner::win32 {
 
@@ -33,13 +32,6 @@ namespace planner::win32 {
 // Windows has none, and the sentence then goes nowhere).
 using Announce = std::function<void(HWND window, const std::wstring& sentence)>;
 void notifyUiAutomation(HWND window, const std::wstring& sentence);
-
-// What the readers' objects of one window read. rowOf gives the design row
-// of one of the window's controls, -1 for any other window.
-struct ReaderSource {
-    const Session* session; // null once the window has gone
-    std::function<int(HWND)> rowOf;
-};
 
 class ScreenReaders {
 public:
@@ -59,9 +51,5 @@ private:
     std::shared_ptr<ReaderSource> source_;
     bool comStarted_ = false;
 };
-
-// The planner's object for a window: the standard proxy of its client area
-// with what this file says on top. Null if Windows gives no proxy.
-IAccessible* accessibleFor(HWND window, std::shared_ptr<const ReaderSource> source);
 
 } // namespace planner::win32
