@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Dish Planner developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What the Qt tests share: data tables from plain tables of rows, and the
-// run-time error a call raises.
+// What the Qt tests take from Qt Test: data tables from plain tables of rows.
 #pragma once
 
 #include <QtTest>
@@ -10,20 +9,7 @@
 #include <iterator>
 #include <string_view>
 
-#include "runtime/runtime_error.h"
 #include "worked_states.h"
-
-// The error code f raised, or ErrorCode{} (no such code) if it raised none.
-// Example: errorOf([] { rt::strictToDouble(""); }) is ErrorCode::TypeMismatch.
-template <typename F> rt::ErrorCode errorOf(F f)
-{
-    try {
-        f();
-    } catch (const rt::RuntimeError& e) {
-        return e.code();
-    }
-    return rt::ErrorCode{};
-}
 
 // A data table from a plain table of rows: one column, the row's index, and
 // each row named by its `name`. Example: with

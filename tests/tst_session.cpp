@@ -1,40 +1,40 @@
 // SPDX-FileCopyrightText: 2026 The Dish Planner developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The presenter, without a window: which event each bar raises, which rows
-// each change hands a view, what readers are told, the event boundary and
-// the way out; and the two rules every view applies alike, the steps of a
-// bar and twips as pixels. (The worked states run through each view's own
-// tests, from the user's keys to the window's captions.)
+// The presenter, without a window: every worked state's figures, bars and
+// what readers are told of each control; which event each bar raises and
+// which rows each change hands a view; the announcements; the event
+// boundary and the way out; and the two rules every view applies alike,
+// the steps of a bar and twips as pixels. Built for Linux and, by
+// Emscripten, for the browser, run under Node. (The worked states run
+// through each view's own tests too, from the user's keys to the window.)
 #include <new>
 #include <stdexcept>
+#include <vector>
 
+#include "check.h"
 #include "window/metrics.h"
 #include "window/scrolling.h"
 #include "window/session.h"
-#include "helpers.h"
+#include "worked_states.h"
 
 using namespace planner;
 
 namespace {
 
-QString captionOf(const Session& s, const char* control) // "lblFdr" or "label8(5)"
+std::string captionOf(const Session& s, std::string_view control) // "lblFdr" or "label8(5)"
 {
-    return QString::fromStdString(s.caption(rowNamed(control).value()));
+    return s.caption(rowNamed(control).value());
 }
 
-// The lone controls among rows, by name; and whether any profile row is there.
-QStringList loneNames(const std::vector<int>& rows)
+// The lone controls among rows, by name, and whether any profile row is there.
+std::string handed(const std::vector<int>& rows)
 {
-    QStringList names;
+    std::string names;
     for (const int r : rows)
         if (r < loneControls)
-            names << rows::qs(designTable()[r].name);
-    return names;
-}
-bool profileIn(const std::vector<int>& rows)
-{
-    return !rows.empty() && rows.back() >= loneControls;
+            names += controlName(r) + " ";
+    return names + (!rows.empty() && rows.back() >= loneControls ? "and the profile" : "");
 }
 
 // Every row's caption and height, to see afterwards which differ.
@@ -60,15 +60,15 @@ namespace cases {
 // clang-format off
 // From start-up, what a view is handed: a caption written again as it was
 // is no change (lblDiam and the depth stay "10" and "2" on loading).
-const struct { const char* name; Ctl bar; int value; QStringList lone; bool profile; } changes[] = {
-    {"loading", Ctl::cmdExit, 0, {"lblFdr", "lblGain", "lblDepth", "lblFlen", "Label10", "Label11"}, true},
-    {"frequency 2400", Ctl::vsbFreq, 2400, {"lblFreq", "lblGain"}, false},
-    {"frequency 1300, gain 5 still", Ctl::vsbFreq, 1300, {"lblFreq"}, false},
-    {"diameter 11", Ctl::vsbDiam, 11, {"lblDiam", "lblFdr", "lblGain", "lblFlen", "Label9", "Label11"}, true},
-    {"depth 2.3", Ctl::vsbDepth, 23, {"lblFdr", "lblDepth", "lblFlen", "Label10", "Label11"}, true},
-    {"depth where it stands", Ctl::vsbDepth, 20, {}, false},
-    {"Exit is no bar", Ctl::cmdExit, 30, {}, false},
-    {"a figure is no bar", Ctl::lblDiam, 30, {}, false}};
+const struct { const char* name; Ctl bar; int value; const char* handed; } changes[] = {
+    {"loading", Ctl::cmdExit, 0, "lblFdr lblGain lblDepth lblFlen Label10 Label11 and the profile"},
+    {"frequency 2400", Ctl::vsbFreq, 2400, "lblFreq lblGain "},
+    {"frequency 1300, gain 5 still", Ctl::vsbFreq, 1300, "lblFreq "},
+    {"diameter 11", Ctl::vsbDiam, 11, "lblDiam lblFdr lblGain lblFlen Label9 Label11 and the profile"},
+    {"depth 2.3", Ctl::vsbDepth, 23, "lblFdr lblDepth lblFlen Label10 Label11 and the profile"},
+    {"depth where it stands", Ctl::vsbDepth, 20, ""},
+    {"Exit is no bar", Ctl::cmdExit, 30, ""},
+    {"a figure is no bar", Ctl::lblDiam, 30, ""}};
 
 // What a screen reader is told after each change: only what differs.
 const struct { const char* name; Ctl bar; int value; const char* sentence; } announcements[] = {
@@ -81,16 +81,16 @@ const struct { const char* name; Ctl bar; int value; const char* sentence; } ann
 
 // A run-time error stops its handler only: the captions written before it
 // stay, and one line names it. Values beyond the bars' ranges reach them.
-const struct { const char* name; Ctl bar; int value; const char* line; QStringList shown; } errors[] = {
+const struct { const char* name; Ctl bar; int value; const char* line; std::vector<worked::Shown> shown; } errors[] = {
     {"frequency 0", Ctl::vsbFreq, 0, "vsbFreq_Change: Run-time error 11: Division by zero",
-     {"lblFreq=0", "lblGain=5", "label8(5)=2.02"}},
+     {{"lblFreq", "0"}, {"lblGain", "5"}, {"label8(5)", "2.02"}}},
     {"depth 0", Ctl::vsbDepth, 0, "vsbDepth_Change: Run-time error 11: Division by zero",
-     {"lblDepth=0", "Label10=0", "lblFlen=3.13", "lblFdr=0.31", "label8(5)=2.02"}},
+     {{"lblDepth", "0"}, {"Label10", "0"}, {"lblFlen", "3.13"}, {"lblFdr", "0.31"}, {"label8(5)", "2.02"}}},
     {"diameter 0", Ctl::vsbDiam, 0, "vsbDiam_Change: Run-time error 5: Invalid operation",
-     {"lblDiam=0", "Label9=0", "lblGain=0", "lblFlen=0", "lblFdr=0.31"}},
+     {{"lblDiam", "0"}, {"Label9", "0"}, {"lblGain", "0"}, {"lblFlen", "0"}, {"lblFdr", "0.31"}}},
     // 1764 / 32 = 55.125; 55.13 / 42 = 1.31; r = 20: 400 / (168 * 1.31).
     {"diameter 42", Ctl::vsbDiam, 42, "vsbDiam_Change: Run-time error 9: Subscript out of range",
-     {"Label11=1400.302", "lblFdr=1.31", "label8(20)=1.82", "lblFreq=1200"}}};
+     {{"Label11", "1400.302"}, {"lblFdr", "1.31"}, {"label8(20)", "1.82"}, {"lblFreq", "1200"}}}};
 
 // Whatever stops a handler gives one line with the handler's name.
 const struct { const char* name; std::exception_ptr error; Event e; const char* line; } failures[] = {
@@ -125,116 +125,120 @@ const struct { const char* name; double twips; int dpi, pixels; } pixels[] = {
 // clang-format on
 } // namespace cases
 
-} // namespace
-
-class TestSession : public QObject {
-    Q_OBJECT
-private slots:
-    void changedRows_data() { rows::add(cases::changes); }
-    void changedRows()
-    {
-        const auto& r = rows::current(cases::changes);
-        Session s;
-        Update u = s.load();
-        if (r.value != 0)
-            u = s.moved(r.bar, std::int16_t(r.value));
-        QCOMPARE(loneNames(u.rows), r.lone);
-        QCOMPARE(profileIn(u.rows), r.profile);
-        QVERIFY(u.error.empty() && !u.close);
-    }
-
-    void announcements_data() { rows::add(cases::announcements); }
-    void announcements()
-    {
-        const auto& r = rows::current(cases::announcements);
-        Session s;
-        QCOMPARE(s.load().announcement, ""); // nothing is announced before the window shows
-        QCOMPARE(s.everyFigure(), "Diameter 10 inches, 254 millimetres. Depth 2 inches, 50.8 "
-                                  "millimetres. Focal length 3.13 inches, 79.502 millimetres. F/D "
-                                  "ratio 0.31. Gain 5 times. Rim 2.02 deep at 5 inches.");
-        QCOMPARE(s.moved(r.bar, std::int16_t(r.value)).announcement, r.sentence);
-    }
-
-    // ... and moving back to start-up mends every figure.
-    void errorsStopOnlyTheHandler_data() { rows::add(cases::errors); }
-    void errorsStopOnlyTheHandler()
-    {
-        const auto& r = rows::current(cases::errors);
-        Session s;
-        s.load();
-        const Snapshot before = snapshot(s);
-        const Update u = s.moved(r.bar, std::int16_t(r.value));
-        QCOMPARE(u.error, r.line);
-        QVERIFY(!u.close && !s.ended());
-        QCOMPARE(u.rows, differing(before, s)); // a view shows what the earlier steps wrote
-        for (const QString& pair : r.shown) // "control=caption"
-            QCOMPARE(captionOf(s, pair.section('=', 0, 0).toLatin1()), pair.section('=', 1));
-        s.moved(r.bar, designTable()[row(r.bar)].scroll.value);
-        QVERIFY(s.moved(Ctl::vsbDepth, 20).error.empty() && s.moved(Ctl::vsbFreq, 1200).error.empty());
-        for (const worked::Shown& c : worked::states.front().shown)
-            QCOMPARE(captionOf(s, c.control.data()), rows::qs(c.caption));
-    }
-
-    // In every worked state, every control's spoken form has its caption
-    // and radius in place: no placeholder is left, an array member says
-    // its radius, and a vanished bar or empty figure is passed by.
-    void spokenForms_data() { rows::add(worked::states); }
-    void spokenForms()
-    {
-        const worked::State& w = rows::current(worked::states);
+// Each worked state, reached from start-up: the figures and bars, and
+// each control's spoken form with its caption and radius in place (no
+// placeholder left; an array member says its radius), and what readers
+// pass by (a vanished bar or an empty figure).
+void workedStates()
+{
+    for (const worked::State& w : worked::states) {
+        check::about = w.name;
         Session s;
         s.load();
         s.moved(Ctl::vsbFreq, std::int16_t(w.freq));
         s.moved(Ctl::vsbDiam, std::int16_t(w.diam));
         s.moved(Ctl::vsbDepth, std::int16_t(w.depth));
-        const int rim = w.diam / 2;
+        for (const worked::Shown& c : w.shown)
+            CHECK_EQ(captionOf(s, c.control), std::string(c.caption));
+        for (const auto& [member, twips] : w.bars)
+            CHECK_EQ(s.heightTwips(row(LabelArray::label7, member)), twips);
         for (int r = 0; r < controlCount; ++r) {
             const ControlDesign& d = designTable()[r];
-            const QString said = QString::fromStdString(s.spoken(r));
-            QVERIFY2(!said.contains('{') && !said.isEmpty(), qPrintable(said));
-            if (d.index >= 0)
-                QVERIFY2(said.contains(QString(" %1 inch").arg(d.index)), qPrintable(said));
-            QCOMPARE(s.hidden(r), d.index > rim || (d.name == "label7" && d.index == 0));
+            const std::string said = s.spoken(r);
+            CHECK(said.find('{') == std::string::npos && !said.empty());
+            const std::string radius = " " + std::to_string(d.index) + " inch";
+            CHECK(d.index < 0 || said.find(radius) != std::string::npos);
+            CHECK_EQ(s.hidden(r), d.index > w.diam / 2 || (d.name == "label7" && d.index == 0));
         }
-        QCOMPARE(s.spoken(row(Ctl::lblFlen)), "Focal length " + s.caption(row(Ctl::lblFlen)) + " inches");
+        CHECK_EQ(s.spoken(row(Ctl::lblFlen)),
+                 "Focal length " + captionOf(s, "lblFlen") + " inches");
     }
+}
 
-    void failureLines_data() { rows::add(cases::failures); }
-    void failureLines()
-    {
-        const auto& r = rows::current(cases::failures);
-        QCOMPARE(failureLine(handlerName(r.e), r.error), r.line);
+void changes()
+{
+    for (const auto& r : cases::changes) {
+        check::about = r.name;
+        Session s;
+        Update u = s.load();
+        if (r.value != 0)
+            u = s.moved(r.bar, std::int16_t(r.value));
+        CHECK_EQ(handed(u.rows), r.handed);
+        CHECK(u.error.empty() && !u.close);
     }
-
-    // Exit, or the frame, ends the planner; nothing runs after.
-    void theWayOut()
-    {
-        Session exited, closed;
-        exited.load(), closed.load();
-        const Update u = exited.exitPressed();
-        QVERIFY(u.close && u.rows.empty() && u.error.empty() && exited.ended());
-        QVERIFY(closed.closed().close && closed.ended());
-        for (Session* s : {&exited, &closed}) {
-            const Update after = s->moved(Ctl::vsbDiam, 11);
-            QVERIFY(after.rows.empty() && !after.close && !s->closed().close);
-            QCOMPARE(captionOf(*s, "lblDiam"), "10");
-        }
+    for (const auto& r : cases::announcements) {
+        check::about = r.name;
+        Session s;
+        CHECK_EQ(s.load().announcement, ""); // nothing is announced before the window shows
+        CHECK_EQ(s.everyFigure(), "Diameter 10 inches, 254 millimetres. Depth 2 inches, 50.8 "
+                                  "millimetres. Focal length 3.13 inches, 79.502 millimetres. F/D "
+                                  "ratio 0.31. Gain 5 times. Rim 2.02 deep at 5 inches.");
+        CHECK_EQ(s.moved(r.bar, std::int16_t(r.value)).announcement, r.sentence);
     }
+}
 
-    void scrollSteps_data() { rows::add(cases::moves); }
-    void scrollSteps()
-    {
-        const auto& r = rows::current(cases::moves);
-        QCOMPARE(scrolled(r.bar, r.now, r.move, r.thumb), r.next);
+// ... and moving back to start-up mends every figure.
+void errorsStopOnlyTheHandler()
+{
+    for (const auto& r : cases::errors) {
+        check::about = r.name;
+        Session s;
+        s.load();
+        const Snapshot before = snapshot(s);
+        const Update u = s.moved(r.bar, std::int16_t(r.value));
+        CHECK_EQ(u.error, r.line);
+        CHECK(!u.close && !s.ended());
+        CHECK(u.rows == differing(before, s)); // a view shows what the earlier steps wrote
+        for (const worked::Shown& c : r.shown)
+            CHECK_EQ(captionOf(s, c.control), std::string(c.caption));
+        s.moved(r.bar, designTable()[row(r.bar)].scroll.value);
+        CHECK(s.moved(Ctl::vsbDepth, 20).error.empty() &&
+              s.moved(Ctl::vsbFreq, 1200).error.empty());
+        for (const worked::Shown& c : worked::states.front().shown)
+            CHECK_EQ(captionOf(s, c.control), std::string(c.caption));
     }
-
-    void twipsAsPixels_data() { rows::add(cases::pixels); }
-    void twipsAsPixels()
-    {
-        const auto& r = rows::current(cases::pixels);
-        QCOMPARE(toPixels(r.twips, r.dpi), r.pixels);
+    for (const auto& r : cases::failures) {
+        check::about = r.name;
+        CHECK_EQ(failureLine(handlerName(r.e), r.error), r.line);
     }
-};
+}
 
-QTEST_GUILESS_MAIN(TestSession)
-#include "tst_session.moc"
+// Exit, or the frame, ends the planner; nothing runs after.
+void theWayOut()
+{
+    check::about = "the way out";
+    Session exited, closed;
+    exited.load(), closed.load();
+    const Update u = exited.exitPressed();
+    CHECK(u.close && u.rows.empty() && u.error.empty() && exited.ended());
+    CHECK(closed.closed().close && closed.ended());
+    for (Session* s : {&exited, &closed}) {
+        const Update after = s->moved(Ctl::vsbDiam, 11);
+        CHECK(after.rows.empty() && !after.close && !s->closed().close);
+        CHECK_EQ(captionOf(*s, "lblDiam"), "10");
+    }
+}
+
+void stepsAndPixels()
+{
+    for (const auto& r : cases::moves) {
+        check::about = r.name;
+        CHECK_EQ(scrolled(r.bar, r.now, r.move, r.thumb), r.next);
+    }
+    for (const auto& r : cases::pixels) {
+        check::about = r.name;
+        CHECK_EQ(toPixels(r.twips, r.dpi), r.pixels);
+    }
+}
+
+} // namespace
+
+int main()
+{
+    workedStates();
+    changes();
+    errorsStopOnlyTheHandler();
+    theWayOut();
+    stepsAndPixels();
+    return check::summary();
+}

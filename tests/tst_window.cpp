@@ -54,6 +54,13 @@ const struct { const char *name, *control, *readAs, *text; bool hidden; } reader
     {"bar at 0", "label7(0)", "bar at 0 inches", "0", true},
     {"bar at 5", "label7(5)", "bar at 5 inches", "5", false},
     {"bar gone", "label7(6)", "bar at 6 inches", "7", true}};
+
+// The only tooltips, as designed, blanks and spelling kept.
+const QMap<QString, QString> tooltips = {
+    {"Label9", "Diameter in millimeters"}, {"Label10", "Depth in Millimeters"},
+    {"Label11", "Focal length in Millimeters"},
+    {"label8(0)", "Centre of dish only Radius dimentions shown shown "},
+    {"label8(5)", "One inch or 25.4 mm. appart"}};
 // clang-format on
 } // namespace cases
 
@@ -120,6 +127,8 @@ private slots:
             QCOMPARE(c->geometry(), QRect(x, y, width, height));
         }
         QCOMPARE(w->findChildren<QWidget*>().size(), 61);
+        for (const QWidget* c : w->findChildren<QWidget*>())
+            QCOMPARE(c->toolTip(), cases::tooltips.value(c->objectName()));
         for (int r : {14, 15, 18, 19, 20}) { // bars 15, 18, 19 and 20 caption to the left
             const QLabel* l = label(QStringLiteral("label7(%1)").arg(r));
             QVERIFY(l);
@@ -157,13 +166,18 @@ private slots:
         QCOMPARE(figure->text(), QString::number(b->value()));
     }
 
-    // The focus starts on vsbFreq; Tab goes round; Alt+X presses Exit.
+    // The focus starts where the Tab order does; Tab goes round; Alt+X
+    // presses Exit.
     void keys()
     {
-        QCOMPARE(QApplication::focusWidget(), bar("vsbFreq"));
-        for (std::string_view next : worked::tabOrder) {
+        const auto named = [](std::size_t i) {
+            return QString::fromStdString(planner::controlName(
+                planner::row(planner::tabOrder[i % planner::tabOrder.size()])));
+        };
+        QCOMPARE(QApplication::focusWidget()->objectName(), named(0));
+        for (std::size_t i = 1; i <= planner::tabOrder.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget()->objectName(), rows::qs(next));
+            QCOMPARE(QApplication::focusWidget()->objectName(), named(i));
         }
         QTest::keyClick(w, Qt::Key_X, Qt::AltModifier);
         QTRY_VERIFY(!w->isVisible()); // a mnemonic animates the click first
@@ -199,7 +213,7 @@ private slots:
             return;
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         QCOMPARE(a->role(), QAccessible::Window);
-        QCOMPARE(a->text(QAccessible::Name), "Parabolic dish planner: gain and profile");
+        QCOMPARE(a->text(QAccessible::Name), rows::qs(planner::windowTitle));
         QAccessibleInterface* last = a->child(a->childCount() - 1);
         QCOMPARE(last->role(), QAccessible::Notification);
         QVERIFY(last->text(QAccessible::Name).startsWith("Diameter 11 inches, 279.4 millimetres."));

@@ -4,8 +4,8 @@
 // The planner's worked figures, shared by the tests of the handlers and of
 // every view: what the window shows after its three scroll bars have been
 // moved from start-up (1200 MHz, 10 in, depth 20) to the given values; and
-// what every view must do alike: where controls stand, the Tab order, the
-// steps of the bars. Every figure was worked out by hand; none comes from
+// what every view must do alike: where controls stand and the steps of the
+// bars. Every figure was worked out by hand; none comes from
 // the code under test. Plain C++, so a test built without Qt can use it too.
 #pragma once
 
@@ -81,9 +81,6 @@ inline constexpr std::tuple<std::string_view, int, int, int, int> spots[] = {
     {"cmdExit", 512, 24, 73, 25}, {"label8(20)", 648, 224, 23, 17},
     {"label7(3)", 104, 248, 23, 48}}; // 0.73 inches deep at start-up
 // clang-format on
-
-// Tab from vsbFreq, where the focus starts, round to it again.
-inline constexpr std::string_view tabOrder[] = {"vsbDiam", "cmdExit", "vsbDepth", "vsbFreq"};
 
 // A user's way along a bar: so many pages, then so many arrow steps. A page
 // is 100 MHz, 1 inch or 0.1 inch, an arrow step 1 MHz, 1 inch or 0.1 inch;
