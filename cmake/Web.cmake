@@ -6,9 +6,9 @@
 # from any folder of a static host and straight from the disk (file://,
 # where browsers fetch no .wasm); the site around it and its zip; and its
 # tests, the core under Node and the page in Chromium (label "web").
-add_library(planner_markup STATIC window/web/markup.cpp)
+add_library(planner_markup STATIC window/web/markup.cpp window/web/rules.cpp)
 target_link_libraries(planner_markup PUBLIC planner_core)
-add_library(planner_web STATIC window/web/page.cpp window/web/scroll_bar.cpp)
+add_library(planner_web STATIC window/web/dom.cpp window/web/page.cpp window/web/scroll_bar.cpp)
 target_link_libraries(planner_web PUBLIC planner_markup)
 
 # Node runs what is built for it as the toolchain's cross-compiling emulator.
@@ -25,10 +25,12 @@ target_link_options(planner PRIVATE --bind -sENVIRONMENT=web -sDYNAMIC_EXECUTION
   -sSINGLE_FILE=1 -sWASM_ASYNC_COMPILATION=0 -sMALLOC=emmalloc -sFILESYSTEM=0)
 
 # The page's policy: its own files only, no script but its own, no eval
-# but WebAssembly's. The same in the page (a meta element) and for hosts
-# that take headers from a _headers file, where frame-ancestors is added:
-# only a header can say it, and a page says nothing of it without a warning.
-set(PLANNER_CSP "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; object-src 'none'; base-uri 'none'; form-action 'none'")
+# but WebAssembly's, and no string into an HTML or script sink: only the
+# planner's one Trusted Types policy, which passes its worker's address.
+# The same in the page (a meta element) and for hosts that take headers
+# from a _headers file, where frame-ancestors is added: only a header can
+# say it, and a page says nothing of it without a warning.
+set(PLANNER_CSP "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; object-src 'none'; base-uri 'none'; form-action 'none'; require-trusted-types-for 'script'; trusted-types dish-planner")
 configure_file(window/web/index.html ${PROJECT_BINARY_DIR}/web/index.html @ONLY)
 configure_file(window/web/_headers.in ${site}/_headers @ONLY)
 
@@ -36,7 +38,6 @@ configure_file(window/web/_headers.in ${site}/_headers @ONLY)
 add_executable(render_site window/web/render_site.cpp)
 target_link_libraries(render_site PRIVATE planner_markup)
 target_link_options(render_site PRIVATE ${node_options} -sNODERAWFS=1)
-set(site_copies ${site}/index.html ${site}/planner.css)
 add_custom_command(OUTPUT ${site}/index.html
   COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:render_site> page
           ${PROJECT_BINARY_DIR}/web/index.html ${site}/index.html
@@ -45,6 +46,9 @@ add_custom_command(OUTPUT ${site}/planner.css
   COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:render_site> rules
           ${PROJECT_SOURCE_DIR}/window/web/planner.css ${site}/planner.css
   DEPENDS render_site ${PROJECT_SOURCE_DIR}/window/web/planner.css VERBATIM)
+# The site's files, this list and nothing else: what the worker keeps for
+# offline use and what the zip holds, whatever else the folder may hold.
+set(site_files index.html planner.css planner.js)
 foreach(file window/web/noscript.css window/web/manifest.webmanifest
     resources/planner-16.png resources/planner-32.png resources/planner-192.png
     resources/planner-512.png resources/planner-maskable-512.png)
@@ -52,38 +56,47 @@ foreach(file window/web/noscript.css window/web/manifest.webmanifest
   add_custom_command(OUTPUT ${site}/${name}
     COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/${file} ${site}/${name}
     DEPENDS ${PROJECT_SOURCE_DIR}/${file} VERBATIM)
-  list(APPEND site_copies ${site}/${name})
+  list(APPEND site_files ${name})
 endforeach()
+list(TRANSFORM site_files PREPEND ${site}/ OUTPUT_VARIABLE site_paths)
+list(REMOVE_ITEM site_paths ${site}/planner.js) # the target's own output
 
 # The service worker, last: it lists every other file and is named for them.
 add_custom_command(OUTPUT ${site}/sw.js
-  COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DTEMPLATE=${PROJECT_SOURCE_DIR}/window/web/sw.js.in
+  COMMAND ${CMAKE_COMMAND} -DSITE=${site} "-DFILES=${site_files}"
+          -DTEMPLATE=${PROJECT_SOURCE_DIR}/window/web/sw.js.in
           -P ${PROJECT_SOURCE_DIR}/cmake/ServiceWorker.cmake
-  DEPENDS planner ${site_copies} ${PROJECT_SOURCE_DIR}/window/web/sw.js.in
+  DEPENDS planner ${site_paths} ${PROJECT_SOURCE_DIR}/window/web/sw.js.in
           ${PROJECT_SOURCE_DIR}/cmake/ServiceWorker.cmake VERBATIM)
-list(APPEND site_copies ${site}/sw.js)
+# The worker and the hosts' headers are the site's too, but not for it to keep.
+set(shipped ${site_files} sw.js _headers)
 
-# The zip: one folder, dish-planner-1.00-web/, to unpack and open.
+# The zip: one folder, dish-planner-<version>-web/, to unpack and open.
 set(web_zip ${PROJECT_BINARY_DIR}/dish-planner-${PLANNER_VERSION_TEXT}-web.zip)
-set(zip_folder ${PROJECT_BINARY_DIR}/zip/dish-planner-${PLANNER_VERSION_TEXT}-web)
+set(zip_root dish-planner-${PLANNER_VERSION_TEXT}-web)
+list(TRANSFORM shipped PREPEND ${site}/ OUTPUT_VARIABLE shipped_paths)
 add_custom_command(OUTPUT ${web_zip}
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${PROJECT_BINARY_DIR}/zip
-  COMMAND ${CMAKE_COMMAND} -E copy_directory ${site} ${zip_folder}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/zip/${zip_root}
+  COMMAND ${CMAKE_COMMAND} -E copy ${shipped_paths} ${PROJECT_BINARY_DIR}/zip/${zip_root}
   COMMAND ${CMAKE_COMMAND} -E chdir ${PROJECT_BINARY_DIR}/zip
-          ${CMAKE_COMMAND} -E tar cf ${web_zip} --format=zip dish-planner-${PLANNER_VERSION_TEXT}-web
-  DEPENDS planner ${site_copies} VERBATIM)
-add_custom_target(site ALL DEPENDS ${site_copies} ${web_zip})
+          ${CMAKE_COMMAND} -E tar cf ${web_zip} --format=zip ${zip_root}
+  DEPENDS planner ${site_paths} ${site}/sw.js VERBATIM)
+add_custom_target(site ALL DEPENDS ${site_paths} ${site}/sw.js ${web_zip})
 
 include(CTest)
 if(NOT BUILD_TESTING)
   return()
 endif()
 
-add_executable(tst_core tests/web/tst_core.cpp)
-target_include_directories(tst_core PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-target_link_libraries(tst_core PRIVATE planner_core)
-target_link_options(tst_core PRIVATE ${node_options})
-add_test(NAME web_core COMMAND tst_core)
+# The core's own tests, as the browser build compiles them, under Node.
+foreach(name numbers session)
+  add_executable(web_${name} tests/tst_${name}.cpp)
+  target_include_directories(web_${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(web_${name} PRIVATE planner_core)
+  target_link_options(web_${name} PRIVATE ${node_options})
+  add_test(NAME web_${name} COMMAND web_${name})
+endforeach()
 
 add_executable(export_tables tests/web/export_tables.cpp)
 target_include_directories(export_tables PRIVATE ${PROJECT_SOURCE_DIR}/tests)
@@ -95,25 +108,18 @@ add_custom_command(OUTPUT ${tables}
   DEPENDS export_tables VERBATIM)
 add_custom_target(web_tables ALL DEPENDS ${tables})
 
-# The page in headless Chromium (Debian's), driven by Playwright.
+# The page in headless Chromium (Debian's), driven by Playwright; in
+# Firefox and WebKit, whose MiniBrowser wants an X display; what Orca
+# speaks of it in Chromium, in the desktop Orca check's session.
 find_program(NODE NAMES node nodejs REQUIRED)
 set(web_tests ${PROJECT_SOURCE_DIR}/tests/web)
-set(web_checks page places readers privacy app lighthouse)
-foreach(check ${web_checks})
-  add_test(NAME web_${check} COMMAND ${NODE} --test ${web_tests}/${check}.test.mjs)
-  set_tests_properties(web_${check} PROPERTIES TIMEOUT 300 ENVIRONMENT
-    "PLANNER_SITE=${site};PLANNER_TABLES=${tables};PLANNER_ZIP=${web_zip};PLANNER_SOURCE=${PROJECT_SOURCE_DIR}")
-endforeach()
-# Firefox and WebKit; WebKit's MiniBrowser wants an X display.
+string(REPLACE ";" "," files "${site_files}")
+set(web_env "PLANNER_SITE=${site};PLANNER_TABLES=${tables};PLANNER_ZIP=${web_zip}"
+  "PLANNER_SOURCE=${PROJECT_SOURCE_DIR};PLANNER_SITE_FILES=${files}")
+add_test(NAME web_page COMMAND ${NODE} --test ${web_tests}/page.test.mjs)
+add_test(NAME web_app COMMAND ${NODE} --test ${web_tests}/app.test.mjs)
 add_test(NAME web_engines COMMAND xvfb-run -a -s "-nolisten tcp" ${NODE} --test ${web_tests}/engines.test.mjs)
-set_tests_properties(web_engines PROPERTIES TIMEOUT 300 ENVIRONMENT
-  "PLANNER_SITE=${site};PLANNER_TABLES=${tables}")
-list(APPEND web_checks engines)
-
-# What Orca speaks of the page in Chromium, in the desktop Orca check's session.
 add_test(NAME web_orca COMMAND ${PROJECT_SOURCE_DIR}/tests/orca/check_orca_web.sh ${site}
-  ${PROJECT_BINARY_DIR}/orca-web-transcript.txt)
-set_tests_properties(web_orca PROPERTIES TIMEOUT 300)
-list(APPEND web_checks orca)
-list(TRANSFORM web_checks PREPEND web_)
-set_tests_properties(web_core ${web_checks} PROPERTIES LABELS web)
+  ${PROJECT_BINARY_DIR}/orca-web)
+set(web_checks web_numbers web_session web_page web_app web_engines web_orca)
+set_tests_properties(${web_checks} PROPERTIES LABELS web TIMEOUT 300 ENVIRONMENT "${web_env}")

@@ -3,9 +3,8 @@
 
 #include "window/web/page.h"
 
-#include <emscripten/bind.h>
+#include <emscripten.h>
 
-#include <algorithm>
 #include <array>
 #include <memory>
 #include <optional>
@@ -18,35 +17,50 @@
 #include "window/web/markup.h"
 #include "window/web/scroll_bar.h"
 
+// Served over the web, the page keeps its files for offline use (sw.js),
+// and asks the host at once for a newer build, which the next visit then
+// runs; opened from the disk it needs none. A browser that refuses the
+// worker still runs the planner, only not offline, which the console
+// notes. The worker's address passes the page's Trusted Types policy,
+// which lets through that one address and nothing else.
+// clang-format off
+EM_JS(void, keepOffline, (), {
+    const served = location.protocol === "https:" || location.protocol === "http:";
+    if (!served || !navigator.serviceWorker)
+        return;
+    const policy = self.trustedTypes && trustedTypes.createPolicy("dish-planner", {
+        createScriptURL: url => {
+            if (url !== "sw.js")
+                throw new TypeError("not the planner's worker: " + url);
+            return url;
+        }
+    });
+    navigator.serviceWorker.register(policy ? policy.createScriptURL("sw.js") : "sw.js")
+        .then(registration => registration.update().catch(() => {}),
+              reason => console.warn("The planner will not work offline:", reason));
+});
+// clang-format on
+
 namespace planner::web {
 
 namespace {
 
 using emscripten::val;
 
-int px(double twips)
+val byId(const std::string& id)
 {
-    return toPixels(twips, logicalDpi);
-}
-
-val byId(const char* id)
-{
-    return document().call<val>("getElementById", std::string(id));
+    return document().call<val>("getElementById", id);
 }
 
 class Page {
 public:
     Page();
-    void barEvent(const val& event);
-    void key(const val& event);
-    void exitPressed() { apply(session_.exitPressed()); }
-    void fit();
 
 private:
-    void bind(int row, val element);
-    void keepOffline();
+    void bind(int row);
     void apply(const Update& u);
     void show(int row);
+    void key(const val& event);
     void end();
 
     // A label's two texts, the caption and its spoken form, and what the
@@ -66,46 +80,35 @@ private:
 
 // The page holds the window as windowMarkup wrote it at build time, after
 // Form_Load; the view takes over its elements, raises Form_Load itself and
-// shows what that gives, with the focus on vsbFreq.
+// shows what that gives, with the focus where the Tab order starts.
 Page::Page() : window_(byId("window")), live_(byId("announcement")), labels_(controlCount)
 {
-    const val children = window_["children"];
-    const std::vector<int> order = pageOrder();
-    for (std::size_t i = 0; i < order.size(); ++i)
-        bind(order[i], children[int(i)]);
+    for (int r = 0; r < controlCount; ++r)
+        bind(r);
     apply(session_.load());
     byId("needs").call<void>("remove");
     document()["documentElement"]["classList"].call<void>("add", std::string("planner-ready"));
     val::global("performance").call<void>("mark", std::string("planner-ready"));
-    fit();
-    bars_[row(Ctl::vsbFreq)]->element().call<void>("focus");
-    listen(document(), "keydown", "plannerKey");
-    listen(val::global("window"), "resize", "plannerFit");
+    bars_[row(tabOrder.front())]->element().call<void>("focus");
+    listen(document(), "keydown", [this](const val& event) { key(event); });
+    listen(val::global("window"), "resize", [this](const val&) {
+        for (const auto& bar : bars_)
+            if (bar)
+                bar->relayout();
+    });
     keepOffline();
 }
 
-// Served over the web, the page keeps its files for offline use (sw.js),
-// and asks the host at once for a newer build, which the next visit then
-// runs; opened from the disk it needs none.
-void Page::keepOffline()
+void Page::bind(int r)
 {
-    const std::string protocol = val::global("location")["protocol"].as<std::string>();
-    const val workers = val::global("navigator")["serviceWorker"];
-    if ((protocol == "https:" || protocol == "http:") && !workers.isUndefined())
-        workers.call<val>("register", std::string("sw.js"))
-            .call<void>("then", val::module_property("plannerCheckForBuild"),
-                        val::module_property("plannerNoWorker"));
-}
-
-void Page::bind(int r, val e)
-{
+    const val e = byId(elementId(r));
     switch (designTable()[r].kind) {
     case Kind::ScrollBar:
         bars_[r] = std::make_unique<ScrollBar>(
             r, e, [this, r](int value) { apply(session_.moved(Ctl(r), std::int16_t(value))); });
         break;
     case Kind::Button:
-        listen(e, "click", "plannerExit");
+        listen(e, "click", [this](const val&) { apply(session_.exitPressed()); });
         break;
     case Kind::Label:
         labels_[r].reset(new Label{e, e["firstChild"], e["lastChild"], std::nullopt, -1,
@@ -114,6 +117,8 @@ void Page::bind(int r, val e)
     }
 }
 
+// A profile bar's height goes to the page as --bar, in whole CSS pixels,
+// which each arrangement draws in its own way; no other label's changes.
 void Page::show(int r)
 {
     Label& l = *labels_[r];
@@ -122,8 +127,9 @@ void Page::show(int r)
         l.spoken.set("textContent", session_.spoken(r));
         l.shown = caption;
     }
-    if (const int height = px(session_.heightTwips(r)); height != l.height) {
-        setPixels(l.element, "height", height);
+    const int height = toPixels(session_.heightTwips(r), logicalDpi);
+    if (designTable()[r].backColor && height != l.height) {
+        l.element["style"].call<void>("setProperty", std::string("--bar"), std::to_string(height));
         l.height = height;
     }
     if (const bool hidden = session_.hidden(r); hidden != l.hidden) {
@@ -159,95 +165,26 @@ void Page::end()
     val::global("window").call<void>("close"); // where the browser lets a page close itself
 }
 
-void Page::barEvent(const val& event)
-{
-    const int r = std::stoi(event["currentTarget"]["dataset"]["row"].as<std::string>());
-    if (r >= 0 && r < controlCount && bars_[r])
-        bars_[r]->handle(event);
-}
-
 void Page::key(const val& event)
 {
-    const bool altOnly = event["altKey"].as<bool>() && !event["ctrlKey"].as<bool>() &&
-                         !event["metaKey"].as<bool>();
+    const bool altOnly =
+        event["altKey"].as<bool>() && !event["ctrlKey"].as<bool>() && !event["metaKey"].as<bool>();
     if (altOnly && event["code"].as<std::string>() == "KeyX") {
         event.call<void>("preventDefault");
-        exitPressed();
+        apply(session_.exitPressed());
     }
-}
-
-// Scaled down to the page's width where that is narrower than the window.
-void Page::fit()
-{
-    const double width = document()["documentElement"]["clientWidth"].as<double>();
-    const double scale = std::min(1.0, width / px(clientWidth));
-    document()["documentElement"]["style"].call<void>("setProperty", std::string("--fit"),
-                                                       std::to_string(scale));
 }
 
 std::unique_ptr<Page> page;
-
-// Nothing thrown leaves for the browser's script engine.
-template <class F> void guarded(F f)
-{
-    try {
-        if (page)
-            f();
-    } catch (const std::exception& e) {
-        val::global("console").call<void>("error", std::string(e.what()));
-    } catch (...) {
-        val::global("console").call<void>("error", std::string("an exception of unknown type"));
-    }
-}
-
-void barEvent(val event)
-{
-    guarded([&] { page->barEvent(event); });
-}
-void keyEvent(val event)
-{
-    guarded([&] { page->key(event); });
-}
-void exitEvent(val)
-{
-    guarded([] { page->exitPressed(); });
-}
-void fitEvent(val)
-{
-    guarded([] { page->fit(); });
-}
-// A browser that refuses the worker still runs the planner; only offline
-// use is lost, which the console notes.
-void noWorker(val reason)
-{
-    val::global("console").call<void>("warn", std::string("The planner will not work offline:"),
-                                      reason);
-}
-// Offline there is no host to ask, and nothing to say about it.
-void checkForBuild(val registration)
-{
-    registration.call<val>("update").call<void>("then", val::undefined(),
-                                                val::module_property("plannerOffline"));
-}
-void offline(val) {}
 
 } // namespace
 
 void start()
 {
-    if (!page)
-        page = std::make_unique<Page>();
+    entered([] {
+        if (!page)
+            page = std::make_unique<Page>();
+    });
 }
 
 } // namespace planner::web
-
-EMSCRIPTEN_BINDINGS(planner_web)
-{
-    emscripten::function("plannerBarEvent", &planner::web::barEvent);
-    emscripten::function("plannerKey", &planner::web::keyEvent);
-    emscripten::function("plannerExit", &planner::web::exitEvent);
-    emscripten::function("plannerFit", &planner::web::fitEvent);
-    emscripten::function("plannerNoWorker", &planner::web::noWorker);
-    emscripten::function("plannerCheckForBuild", &planner::web::checkForBuild);
-    emscripten::function("plannerOffline", &planner::web::offline);
-}

@@ -9,13 +9,15 @@
 // empty figure is hidden from them; the sentence after a change goes to a
 // polite live region. Exit takes the window off the page and closes the
 // page where the browser lets it, else says that the planner has ended.
-// A window narrower than the planner's shows it scaled down to fit.
+// How the window is arranged, as designed or compact, is the style
+// sheet's (window/web/rules).
 #pragma once
 
 namespace planner::web {
 
-// Builds the window, raises Form_Load and only then shows it, with the
-// focus on vsbFreq. Once, when the page's script has loaded.
+// Takes the window over, raises Form_Load and shows what it gives, with
+// the focus where the Tab order starts. Once, when the page's script has
+// loaded.
 void start();
 
 } // namespace planner::web

@@ -1,9 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Dish Planner developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// Build time: the site's page and style sheet with the window as it stands
-// after Form_Load, so that the page shows every figure before its script
-// has run: the template with the window in it.
+// Build time: the site's page and style sheet from their templates, with
+// what the design says in them, so that the page shows the window with
+// every figure before its script has run. In the page, the window as
+// Form_Load leaves it in place of the empty #window, and the window's
+// title for each {{title}}; in the style sheet, the window's size for each
+// (--designed) media condition, and the rules that place every control.
 // Usage (under Node): render_site.js page index.html site/index.html
 //                     render_site.js rules planner.css site/planner.css
 #include <cstdio>
@@ -13,6 +16,17 @@
 #include <string_view>
 
 #include "window/web/markup.h"
+#include "window/web/rules.h"
+
+namespace {
+
+void replaceAll(std::string& text, std::string_view what, const std::string& with)
+{
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
+        text.replace(at, what.size(), with);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -20,21 +34,24 @@ int main(int argc, char** argv)
     const std::string what = argc == 4 ? argv[1] : "";
     std::ifstream in(argc == 4 ? argv[2] : "");
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const auto at = text.find(empty);
-    if (!in || (what != "rules" && (what != "page" || at == std::string::npos))) {
-        std::fprintf(stderr, "usage: render_site page|rules TEMPLATE OUT; a page template holds %s\n",
+    if (!in || (what != "rules" && (what != "page" || text.find(empty) == std::string::npos))) {
+        std::fprintf(stderr,
+                     "usage: render_site page|rules TEMPLATE OUT; a page template holds %s\n",
                      std::string(empty).c_str());
         return 2;
     }
     planner::Session session;
     session.load();
-    if (what == "rules")
+    if (what == "rules") {
+        replaceAll(text, "(--designed)", planner::web::designedQuery());
         text += "\n/* Each control's place, from the design table; label heights and\n"
                 "   thumbs as Form_Load leaves them. */\n" +
                 planner::web::windowRules(session);
-    else
-        text.replace(at, empty.size(),
-                     "<div id=\"window\">\n" + planner::web::windowMarkup(session) + "</div>");
+    } else {
+        replaceAll(text, empty,
+                   "<div id=\"window\">\n" + planner::web::windowMarkup(session) + "</div>");
+        replaceAll(text, "{{title}}", planner::web::escaped(planner::windowTitle));
+    }
     std::ofstream out(argv[3]);
     out << text;
     return out.good() ? 0 : 1;

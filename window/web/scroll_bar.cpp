@@ -7,7 +7,6 @@
 
 #include <string>
 
-#include "window/metrics.h"
 #include "window/web/dom.h"
 
 namespace planner::web {
@@ -21,15 +20,22 @@ constexpr int firstRepeat = 400, nextRepeats = 50; // milliseconds
 } // namespace
 
 ScrollBar::ScrollBar(int row, val root, std::function<void(int)> moved)
-    : settings_(designTable()[row].scroll),
-      geometry_(BarGeometry::of(settings_, toPixels(designTable()[row].twips.height, logicalDpi),
-                                toPixels(designTable()[row].twips.width, logicalDpi))),
-      value_(settings_.value), root_(std::move(root)), thumb_(root_["lastChild"]),
-      moved_(std::move(moved))
+    : settings_(designTable()[row].scroll), value_(settings_.value), root_(std::move(root)),
+      thumb_(root_["lastChild"]), moved_(std::move(moved))
 {
     for (const char* type : {"pointerdown", "pointermove", "pointerup", "pointercancel",
                              "lostpointercapture", "keydown"})
-        listen(root_, type, "plannerBarEvent");
+        listen(root_, type, [this](const val& event) { handle(event); });
+    relayout();
+}
+
+void ScrollBar::relayout()
+{
+    geometry_ =
+        BarGeometry::of(settings_, root_["offsetHeight"].as<int>(), root_["offsetWidth"].as<int>());
+    if (hold_ != Hold::Thumb)
+        placeThumb(geometry_.thumbTop(settings_, value_));
+    setPixels(thumb_, "height", geometry_.thumb);
 }
 
 ScrollBar::~ScrollBar()
@@ -45,13 +51,18 @@ void ScrollBar::handle(const val& event)
         key(event);
     else if (type == "pointerdown")
         press(event);
-    else if (type == "pointermove" && hold_ == Hold::Thumb)
-        placeThumb(std::clamp(pointerY(event) - grabbed_, double(geometry_.arrow),
-                              double(geometry_.arrow + geometry_.travel())));
+    else if ((type == "pointermove" || type == "pointerup") && hold_ == Hold::Thumb)
+        drag(event); // the last move may come only with the finger's lifting
     else if (type == "pointermove" && hold_ == Hold::Track)
         pointer_ = pointerY(event);
-    else if (type != "pointermove" && hold_ != Hold::None)
+    if (type != "pointermove" && type != "pointerdown" && type != "keydown" && hold_ != Hold::None)
         release(); // pointerup, pointercancel, lostpointercapture
+}
+
+void ScrollBar::drag(const val& event)
+{
+    placeThumb(std::clamp(pointerY(event) - grabbed_, double(geometry_.arrow),
+                          double(geometry_.arrow + geometry_.travel())));
 }
 
 void ScrollBar::press(const val& event)
@@ -61,17 +72,19 @@ void ScrollBar::press(const val& event)
     event.call<void>("preventDefault"); // no text selection, no page scrolling
     root_.call<void>("focus");
     root_.call<void>("setPointerCapture", event["pointerId"]);
-    const std::string part = event["target"]["dataset"]["part"].as<std::string>();
+    relayout(); // the page's zoom may have changed its size since
+    // Which part is pressed, by where: a browser may move a finger's press
+    // to a neighbouring element.
     pointer_ = pointerY(event);
     const int thumbTop = geometry_.thumbTop(settings_, value_);
-    if (part == "thumb") {
+    if (pointer_ >= thumbTop && pointer_ < thumbTop + geometry_.thumb) {
         hold_ = Hold::Thumb;
         grabbed_ = pointer_ - thumbTop;
         return;
     }
-    if (part == "up" || part == "down") {
+    if (pointer_ < geometry_.arrow || pointer_ >= geometry_.length - geometry_.arrow) {
         hold_ = Hold::Arrow;
-        holding_ = part == "up" ? ScrollMove::LineUp : ScrollMove::LineDown;
+        holding_ = pointer_ < geometry_.arrow ? ScrollMove::LineUp : ScrollMove::LineDown;
     } else {
         hold_ = Hold::Track;
         holding_ = pointer_ < thumbTop ? ScrollMove::PageUp : ScrollMove::PageDown;
@@ -87,8 +100,10 @@ void ScrollBar::release()
     timer_ = 0;
     const Hold was = hold_;
     hold_ = Hold::None;
-    if (was == Hold::Thumb) {
-        const double top = thumb_["offsetTop"].as<double>();
+    // A thumb let go where it was taken changes nothing: its place, whole
+    // pixels, may stand for several values.
+    const double top = thumb_["offsetTop"].as<double>();
+    if (was == Hold::Thumb && top != geometry_.thumbTop(settings_, value_)) {
         move(ScrollMove::Thumb, geometry_.valueAt(settings_, top));
         placeThumb(geometry_.thumbTop(settings_, value_)); // where the value puts it
     }
@@ -130,34 +145,34 @@ void ScrollBar::move(ScrollMove how, int thumb)
     moved_(value_);
 }
 
+// A timer is an entry from the browser too.
 void ScrollBar::repeat(int delay)
 {
-    timer_ = long(emscripten_set_timeout(&ScrollBar::repeated, delay, this));
+    timer_ = long(emscripten_set_timeout(
+        [](void* self) { entered([self] { static_cast<ScrollBar*>(self)->repeated(); }); }, delay,
+        this));
 }
 
-void ScrollBar::repeated(void* self)
+void ScrollBar::repeated()
 {
-    auto* bar = static_cast<ScrollBar*>(self);
-    bar->timer_ = 0;
-    if (bar->hold_ == Hold::Track) {
+    timer_ = 0;
+    if (hold_ == Hold::Track) {
         // Until the thumb reaches the pointer, as on the desktop.
-        const int top = bar->geometry_.thumbTop(bar->settings_, bar->value_);
-        const bool above = bar->pointer_ < top, below = bar->pointer_ >= top + bar->geometry_.thumb;
-        if (!(bar->holding_ == ScrollMove::PageUp ? above : below))
-            return bar->repeat(nextRepeats);
+        const int top = geometry_.thumbTop(settings_, value_);
+        const bool above = pointer_ < top, below = pointer_ >= top + geometry_.thumb;
+        if (!(holding_ == ScrollMove::PageUp ? above : below))
+            return repeat(nextRepeats);
     }
-    if (bar->hold_ == Hold::Arrow || bar->hold_ == Hold::Track) {
-        bar->move(bar->holding_);
-        bar->repeat(nextRepeats);
+    if (hold_ == Hold::Arrow || hold_ == Hold::Track) {
+        move(holding_);
+        repeat(nextRepeats);
     }
 }
 
 double ScrollBar::pointerY(const val& event) const
 {
     const val box = root_.call<val>("getBoundingClientRect");
-    const double shown = box["height"].as<double>(); // smaller when the page is scaled to fit
-    const double y = event["clientY"].as<double>() - box["top"].as<double>();
-    return shown > 0 ? y * geometry_.length / shown : y;
+    return event["clientY"].as<double>() - box["top"].as<double>();
 }
 
 void ScrollBar::placeThumb(double top)

@@ -11,6 +11,8 @@
 // the arrow keys act as arrow presses, Page Up and Page Down as presses in
 // the track, Home and End go to the ends. Screen readers get a vertical
 // slider with the bar's name, range and value (windowMarkup gives them).
+// Its parts' sizes are the page's: the bar measures itself, in whichever
+// arrangement the page shows it.
 #pragma once
 
 #include <emscripten/val.h>
@@ -33,26 +35,29 @@ public:
     ScrollBar(const ScrollBar&) = delete;
     ScrollBar& operator=(const ScrollBar&) = delete;
 
-    // A pointer or key event on the bar.
-    void handle(const emscripten::val& event);
+    // The page has been laid out anew (another arrangement, say): the
+    // thumb goes where the value puts it in the bar as it now is.
+    void relayout();
     // The bar, for the page to give it the focus.
     const emscripten::val& element() const { return root_; }
 
 private:
     enum class Hold : unsigned char { None, Arrow, Track, Thumb };
 
+    void handle(const emscripten::val& event);
     void press(const emscripten::val& event);
+    void drag(const emscripten::val& event);
     void release();
     void key(const emscripten::val& event);
     void move(ScrollMove how, int thumb = 0);
     void repeat(int delay);
-    static void repeated(void* self);
-    // The pointer's height in the bar, in the bar's own CSS pixels.
+    void repeated();
+    // The pointer's height in the bar, in CSS pixels from its top.
     double pointerY(const emscripten::val& event) const;
     void placeThumb(double top);
 
     const ScrollSettings& settings_;
-    BarGeometry geometry_;
+    BarGeometry geometry_{};
     int value_;
     emscripten::val root_, thumb_;
     std::function<void(int)> moved_;
