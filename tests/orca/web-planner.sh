@@ -4,9 +4,9 @@
 # The web planner as a blind user opens it: the built site served on
 # 127.0.0.1, shown in Chromium as an app window, its accessibility on.
 # Started by orca-harness.sh, which ends it (the server is its child).
-# Usage: web-planner.sh SITE_FOLDER
+# Usage: web-planner.sh SITE_FOLDER WIDTH,HEIGHT
 set -euo pipefail
-site=$1
+site=$1 size=$2
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 python3 -m http.server --bind 127.0.0.1 --directory "$site" "$port" >/dev/null 2>&1 &
 for _ in $(seq 50); do
@@ -17,4 +17,4 @@ profile=$(mktemp -d "${TMPDIR:-/tmp}/planner-chromium.XXXXXX")
 exec chromium --force-renderer-accessibility --app="http://127.0.0.1:$port/" \
     --user-data-dir="$profile" --no-sandbox --disable-gpu --disable-quic --no-first-run \
     --disable-background-networking --disable-component-update --disable-sync \
-    --window-size=820,640
+    --window-size="$size"

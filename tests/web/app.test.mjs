@@ -1,9 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Dish Planner developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page as an app in Chromium: installable, working offline after one
-// visit, taking a rebuilt site on the next visit with its old cache gone,
-// under its content policy, and without a fault axe-core can find.
+// The page as an app in Chromium: it asks nothing of any other origin and
+// stores nothing but its own files, for offline use; it is installable,
+// works offline after one visit, and takes a rebuilt site on the next
+// visit with its old cache gone; it works unpacked from its zip, straight
+// from the disk; without scripts or WebAssembly it says what it needs; its
+// content policy refuses any string for an HTML or script sink; axe-core
+// finds no fault; and Lighthouse scores it.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -12,18 +16,109 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import AxeBuilder from '@axe-core/playwright';
 import { chromium } from 'playwright-core';
-import { serve, launch, open, ready, control, caption, site, chromiumOptions } from './harness.mjs';
+import lighthouse from 'lighthouse';
+import desktop from 'lighthouse/core/config/desktop-config.js';
+import * as chromeLauncher from 'chrome-launcher';
+import { serve, site, siteFiles, chromiumOptions, drivers, open, look, idOf } from './harness.mjs';
 
 let server, browser;
-before(async () => { server = await serve(); browser = await launch(); });
+before(async () => { server = await serve(); browser = await chromium.launch(chromiumOptions); });
 after(async () => { await browser.close(); await server.close(); });
+
+// One step of vsbDiam, by a key.
+async function use(d) {
+    await d.run(([id]) => document.getElementById(id).focus(), idOf('vsbDiam'));
+    await d.press('ArrowDown');
+    assert.equal((await d.run(look)).controls[idOf('lblDiam')].shown, '11');
+}
 
 const workerReady = page => page.evaluate(() => navigator.serviceWorker.ready.then(() =>
     new Promise(done => navigator.serviceWorker.controller ? done() :
         navigator.serviceWorker.addEventListener('controllerchange', done, { once: true }))));
-const cacheNames = page => page.evaluate(() => caches.keys());
 
-test('installable, with no fault axe-core finds and no error in the console', async () => {
+test('asks nothing of any other origin, stores nothing but its files, and works offline', async () => {
+    const d = await drivers.chromium({ browser });
+    const asked = [];
+    d.page.on('request', r => asked.push(r.url()));
+    await open(d, server.url);
+    await use(d);
+    await workerReady(d.page);
+    assert.deepEqual(asked.filter(url => !url.startsWith(server.url)), []);
+    const own = ['/', ...siteFiles.map(f => `/${f}`), '/sw.js'];
+    assert.deepEqual(server.requests.filter(r => !own.includes(r)), [], 'only the site\'s own files');
+    const stored = await d.run(async () => [document.cookie, localStorage.length, sessionStorage.length,
+        (await indexedDB.databases()).length, await Promise.all((await caches.keys()).map(async n =>
+            [n, (await (await caches.open(n)).keys()).map(r => new URL(r.url).pathname)]))]);
+    const [cookie, local, session, databases, [[name, kept], ...more]] = stored;
+    assert.deepEqual([cookie, local, session, databases, more], ['', 0, 0, 0, []]);
+    assert.match(name, /^dish-planner-[0-9a-f]{16}$/);
+    assert.deepEqual(kept.sort(), ['/', ...siteFiles.map(f => `/${f}`)].sort(), 'the worker keeps the site\'s files');
+    await d.ctx.setOffline(true);
+    await d.page.reload();
+    await open(d, server.url);
+    await use(d);
+    assert.deepEqual(d.errors, []);
+    await d.close();
+});
+
+test('a rebuilt site replaces the cache and is what the next visit runs', async () => {
+    const folder = mkdtempSync(join(tmpdir(), 'planner-rebuilt-'));
+    cpSync(site, folder, { recursive: true });
+    const copy = await serve(folder);
+    const d = await drivers.chromium({ browser });
+    try {
+        await open(d, copy.url);
+        await workerReady(d.page);
+        const [first] = await d.run(() => caches.keys());
+        // The build again, with one file changed: its worker names a new cache.
+        appendFileSync(join(folder, 'planner.css'), '\nbody { --build: second; }\n');
+        execFileSync('cmake', [`-DSITE=${folder}`, `-DFILES=${siteFiles.join(';')}`,
+            `-DTEMPLATE=${process.env.PLANNER_SOURCE}/window/web/sw.js.in`,
+            '-P', `${process.env.PLANNER_SOURCE}/cmake/ServiceWorker.cmake`]);
+        await d.page.reload(); // the page asks for a newer build; the browser installs it
+        let names = [first];
+        for (const until = Date.now() + 20000; names[0] === first && Date.now() < until;)
+            await d.page.waitForTimeout(200), names = await d.run(() => caches.keys());
+        assert.equal(names.length, 1, 'one cache');
+        assert.notEqual(names[0], first, 'the new build\'s cache, the old one gone');
+        await d.page.reload();
+        await open(d, copy.url);
+        assert.equal(await d.run(() => getComputedStyle(document.body).getPropertyValue('--build').trim()), 'second');
+    } finally {
+        await d.close();
+        await copy.close();
+    }
+});
+
+test('unpacked from its zip, it works from the disk; without scripts or WebAssembly it says why not', async () => {
+    const folder = mkdtempSync(join(tmpdir(), 'planner-zip-'));
+    execFileSync('python3', ['-m', 'zipfile', '-e', process.env.PLANNER_ZIP, folder]);
+    const root = execFileSync('ls', [folder], { encoding: 'utf8' }).trim();
+    const d = await drivers.chromium({ browser });
+    await open(d, `file://${folder}/${root}/index.html`);
+    await use(d);
+    assert.deepEqual(d.errors, []);
+    await d.close();
+    for (const how of ['no scripts', 'no WebAssembly']) {
+        const ctx = await browser.newContext({ javaScriptEnabled: how !== 'no scripts' });
+        const page = await ctx.newPage();
+        if (how === 'no WebAssembly')
+            await page.addInitScript(() => { delete globalThis.WebAssembly; });
+        await page.goto(server.url);
+        await page.waitForSelector('#needs', { state: 'visible', timeout: 8000 });
+        assert.match(await page.locator('#needs').textContent(), /needs JavaScript and WebAssembly/);
+        assert.equal(await page.locator('#window').isVisible(), false, how);
+        await ctx.close();
+    }
+});
+
+test('installable; one policy, refusing strings in script sinks; no fault axe-core finds', async () => {
+    const html = readFileSync(join(site, 'index.html'), 'utf8');
+    const meta = html.match(/http-equiv="Content-Security-Policy" content="([^"]+)"/)[1];
+    const header = readFileSync(join(site, '_headers'), 'utf8').match(/^ {2}Content-Security-Policy: (.+)$/m)[1];
+    assert.equal(header, `${meta}; frame-ancestors 'none'`);
+    assert.match(meta, /require-trusted-types-for 'script'; trusted-types dish-planner/);
+    assert.doesNotMatch(readFileSync(join(site, 'planner.js'), 'utf8'), /new Function|\beval\(/);
     // A profile of its own: Chromium installs nothing from a private window.
     const ctx = await chromium.launchPersistentContext(mkdtempSync(join(tmpdir(), 'planner-profile-')),
         chromiumOptions);
@@ -31,68 +126,47 @@ test('installable, with no fault axe-core finds and no error in the console', as
     const errors = [];
     page.on('console', m => m.type() === 'error' && errors.push(m.text()));
     await page.goto(server.url);
-    await ready(page);
+    await page.waitForSelector('#needs', { state: 'detached' });
     await workerReady(page);
     const cdp = await ctx.newCDPSession(page);
-    const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
-    assert.deepEqual(installabilityErrors, []);
-    const manifest = await cdp.send('Page.getAppManifest');
-    assert.deepEqual(manifest.errors, []);
+    assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+    assert.deepEqual((await cdp.send('Page.getAppManifest')).errors, []);
+    assert.equal(await page.evaluate(() => {
+        try {
+            document.body.innerHTML = '<b>a string</b>';
+            return 'written';
+        } catch (e) {
+            return e.name;
+        }
+    }), 'TypeError', 'a string for innerHTML is refused');
     const { violations } = await new AxeBuilder({ page }).analyze();
     assert.deepEqual(violations.map(v => `${v.id}: ${v.nodes.map(n => n.target).join(' ')}`), []);
-    assert.deepEqual(errors, []);
+    assert.deepEqual(errors.filter(e => !e.includes('TrustedHTML')), []);
     await ctx.close();
 });
 
-test('one policy in the page and for hosts, allowing WebAssembly and nothing more', async () => {
-    const html = readFileSync(join(site, 'index.html'), 'utf8');
-    const meta = html.match(/http-equiv="Content-Security-Policy" content="([^"]+)"/)[1];
-    const header = readFileSync(join(site, '_headers'), 'utf8')
-        .match(/^ {2}Content-Security-Policy: (.+)$/m)[1];
-    assert.equal(header, `${meta}; frame-ancestors 'none'`);
-    assert.equal(meta, "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; " +
-        "object-src 'none'; base-uri 'none'; form-action 'none'");
-    assert.doesNotMatch(readFileSync(join(site, 'planner.js'), 'utf8'), /new Function|\beval\(/);
-});
+// Lighthouse's scores but performance (bench/web measures that), and every
+// audit that counts and fell short.
+async function audit(chrome, config) {
+    const { lhr } = await lighthouse(server.url, { port: chrome.port, output: 'json', logLevel: 'error',
+        onlyCategories: ['performance', 'accessibility', 'best-practices', 'seo'] }, config);
+    const scores = Object.values(lhr.categories).filter(c => c.id !== 'performance')
+        .map(c => Math.round(c.score * 100));
+    const failed = Object.values(lhr.categories).filter(c => c.id !== 'performance')
+        .flatMap(c => c.auditRefs.filter(r => r.weight > 0 && lhr.audits[r.id].score !== null &&
+            lhr.audits[r.id].score < 1).map(r => r.id));
+    console.log(lhr.configSettings.formFactor, `performance ${Math.round(lhr.categories.performance.score * 100)}`,
+        JSON.stringify(scores), failed.join(' '));
+    return { scores, failed };
+}
 
-test('after one visit it works offline', async () => {
-    const { page, ctx } = await open(browser, server.url);
-    await workerReady(page);
-    await ctx.setOffline(true);
-    await page.reload();
-    await ready(page);
-    await control(page, 'vsbDiam').focus();
-    await page.keyboard.press('ArrowDown');
-    assert.equal(await caption(page, 'lblDiam'), '11');
-    await ctx.close();
-});
-
-test('a rebuilt site replaces the cache and is what the next visit runs', async () => {
-    const folder = mkdtempSync(join(tmpdir(), 'planner-rebuilt-'));
-    cpSync(site, folder, { recursive: true });
-    const copy = await serve(folder);
-    const { page, ctx } = await open(browser, copy.url);
+test('Lighthouse: accessibility, best practices and SEO 100, on the desktop and on a phone', async () => {
+    const chrome = await chromeLauncher.launch({ chromePath: chromiumOptions.executablePath,
+        chromeFlags: ['--headless=new', '--no-sandbox', ...chromiumOptions.args] });
     try {
-        await workerReady(page);
-        const [first] = await cacheNames(page);
-        assert.match(first, /^dish-planner-/);
-        // The build again, with one file changed: its worker names a new cache.
-        appendFileSync(join(folder, 'planner.css'), '\nbody { --build: second; }\n');
-        execFileSync('cmake', [`-DSITE=${folder}`,
-            `-DTEMPLATE=${process.env.PLANNER_SOURCE}/window/web/sw.js.in`,
-            '-P', `${process.env.PLANNER_SOURCE}/cmake/ServiceWorker.cmake`]);
-        await page.reload(); // the page asks for a newer build; the browser installs it
-        let names = [first];
-        for (const until = Date.now() + 20000; names[0] === first && Date.now() < until;)
-            await page.waitForTimeout(200), names = await cacheNames(page);
-        assert.equal(names.length, 1, 'one cache');
-        assert.notEqual(names[0], first, 'the new build\'s cache, the old one gone');
-        await page.reload();
-        await ready(page);
-        assert.equal(await page.evaluate(() =>
-            getComputedStyle(document.body).getPropertyValue('--build').trim()), 'second');
+        for (const config of [desktop, undefined]) // undefined: the mobile preset
+            assert.deepEqual(await audit(chrome, config), { scores: [100, 100, 100], failed: [] });
     } finally {
-        await ctx.close();
-        await copy.close();
+        await chrome.kill();
     }
 });

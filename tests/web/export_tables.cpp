@@ -1,12 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Dish Planner developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What the browser tests read, written as JSON from the tables the C++
-// tests use, so that nothing is typed twice: every control of the design
-// table with its place in CSS pixels, the worked states (with each shown
-// figure's spoken form), the spots, the Tab order.
+// What the browser tests and tools read, written as JSON from the tables
+// the C++ tests use, so that nothing is typed twice: the window's title and
+// size and Tab order, every control of the design table with its place in CSS
+// pixels, the worked states (each shown figure with its spoken form, and
+// the user's way from start-up to each bar's value), and the spots.
 // Usage (under Node): node export_tables.js > tables.json
-#include <cstdio>
+#include <iostream>
 #include <string>
 #include <string_view>
 
@@ -17,90 +18,84 @@
 
 namespace {
 
-std::string quoted(std::string_view s)
+std::string q(std::string_view s)
 {
-    std::string q = "\"";
-    for (const char c : s) {
-        if (c == '"' || c == '\\')
-            q += '\\';
-        q += c;
-    }
-    return q + "\"";
+    std::string quoted = "\"";
+    for (const char c : s)
+        quoted += c == '"' || c == '\\' ? std::string("\\") + c : std::string(1, c);
+    return quoted + "\"";
 }
 
-std::string nameOf(const planner::ControlDesign& d)
+// A JSON array of what f makes of each item.
+template <class Items, class F> std::string list(const Items& items, F f)
 {
-    return d.index < 0 ? std::string(d.name)
-                       : std::string(d.name) + "(" + std::to_string(d.index) + ")";
+    std::string a = "[";
+    for (const auto& item : items)
+        a += (a.size() > 1 ? ", " : "") + f(item);
+    return a + "]";
 }
 
-void controls()
+std::string px(double twips)
+{
+    return std::to_string(planner::toPixels(twips, planner::logicalDpi));
+}
+
+std::string control(int row)
 {
     const char* kinds[] = {"label", "scrollbar", "button"};
-    std::printf("\"controls\": [\n");
-    const auto& table = planner::designTable();
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        const auto& d = table[i];
-        const auto px = [](int twips) { return planner::toPixels(twips, planner::logicalDpi); };
-        std::printf("  {\"name\": %s, \"kind\": \"%s\", \"box\": [%d, %d, %d, %d], "
-                    "\"tooltip\": %s, \"meaning\": %s, \"range\": [%d, %d, %d, %d, %d]}%s\n",
-                    quoted(nameOf(d)).c_str(), kinds[int(d.kind)], px(d.twips.left),
-                    px(d.twips.top), px(d.twips.width), px(d.twips.height),
-                    quoted(d.tooltip).c_str(), quoted(d.meaning).c_str(), d.scroll.min,
-                    d.scroll.max, d.scroll.value, d.scroll.smallChange, d.scroll.largeChange,
-                    i + 1 < table.size() ? "," : "");
-    }
-    std::printf("],\n");
+    const auto& d = planner::designTable()[row];
+    const auto& s = d.scroll;
+    return "{\"name\": " + q(planner::controlName(row)) + ", \"kind\": \"" + kinds[int(d.kind)] +
+           "\", \"box\": [" + px(d.twips.left) + ", " + px(d.twips.top) + ", " + px(d.twips.width) +
+           ", " + px(d.twips.height) + "], \"tooltip\": " + q(d.tooltip) +
+           ", \"meaning\": " + q(d.meaning) + ", \"range\": " +
+           list(std::initializer_list<int>{s.min, s.max, s.value, s.smallChange, s.largeChange},
+                [](int n) { return std::to_string(n); }) +
+           "}";
 }
 
-void states()
+std::string state(const worked::State& s)
 {
-    std::printf("\"states\": [\n");
-    for (std::size_t i = 0; i < worked::states.size(); ++i) {
-        const worked::State& s = worked::states[i];
-        std::printf("  {\"name\": %s, \"freq\": %d, \"diam\": %d, \"depth\": %d, \"shown\": [",
-                    quoted(s.name).c_str(), s.freq, s.diam, s.depth);
-        for (std::size_t j = 0; j < s.shown.size(); ++j) {
-            const auto& c = s.shown[j];
-            const auto& d = planner::designTable()[planner::rowNamed(c.control).value()];
-            std::printf("%s[%s, %s, %s]", j ? ", " : "", quoted(c.control).c_str(),
-                        quoted(c.caption).c_str(),
-                        quoted(planner::spokenForm(d, c.caption)).c_str());
-        }
-        std::printf("], \"bars\": [");
-        for (std::size_t j = 0; j < s.bars.size(); ++j)
-            std::printf("%s[%d, %d]", j ? ", " : "", s.bars[j].first,
-                        planner::toPixels(s.bars[j].second, planner::logicalDpi));
-        std::printf("]}%s\n", i + 1 < worked::states.size() ? "," : "");
+    const auto shown = [](const worked::Shown& c) {
+        const auto& d = planner::designTable()[planner::rowNamed(c.control).value()];
+        return "[" + q(c.control) + ", " + q(c.caption) + ", " +
+               q(planner::spokenForm(d, c.caption)) + "]";
+    };
+    const auto bar = [](const std::pair<int, float>& b) {
+        return "[" + std::to_string(b.first) + ", " + px(b.second) + "]";
+    };
+    std::string ways;
+    for (const auto& [bar, from, to] :
+         {std::tuple{"vsbFreq", 1200, s.freq}, std::tuple{"vsbDiam", 10, s.diam},
+          std::tuple{"vsbDepth", 20, s.depth}}) {
+        const auto m = worked::moves(bar, from, to);
+        ways += std::string(ways.empty() ? "" : ", ") + q(bar) + ": [" + std::to_string(m.pages) +
+                ", " + std::to_string(m.lines) + ", " + (m.down ? "true" : "false") + "]";
     }
-    std::printf("],\n");
-}
-
-void spotsAndTabs()
-{
-    std::printf("\"spots\": [");
-    bool first = true;
-    for (const auto& [name, x, y, w, h] : worked::spots) {
-        std::printf("%s[%s, %d, %d, %d, %d]", first ? "" : ", ", quoted(name).c_str(), x, y, w, h);
-        first = false;
-    }
-    std::printf("],\n\"tabOrder\": [");
-    first = true;
-    for (std::string_view name : worked::tabOrder) {
-        std::printf("%s%s", first ? "" : ", ", quoted(name).c_str());
-        first = false;
-    }
-    std::printf("]\n");
+    return "{\"name\": " + q(s.name) + ", \"freq\": " + std::to_string(s.freq) +
+           ", \"diam\": " + std::to_string(s.diam) + ", \"depth\": " + std::to_string(s.depth) +
+           ",\n   \"shown\": " + list(s.shown, shown) + ", \"bars\": " + list(s.bars, bar) +
+           ", \"moves\": {" + ways + "}}";
 }
 
 } // namespace
 
 int main()
 {
-    std::printf("{\n");
-    controls();
-    states();
-    spotsAndTabs();
-    std::printf("}\n");
-    return 0;
+    std::vector<int> rows(planner::controlCount);
+    for (int r = 0; r < planner::controlCount; ++r)
+        rows[r] = r;
+    const auto spot = [](const auto& s) {
+        const auto& [name, x, y, w, h] = s;
+        return "[" + q(name) + ", " + std::to_string(x) + ", " + std::to_string(y) + ", " +
+               std::to_string(w) + ", " + std::to_string(h) + "]";
+    };
+    std::cout << "{\"title\": " << q(planner::windowTitle) << ", \"window\": ["
+              << px(planner::clientWidth) << ", " << px(planner::clientHeight)
+              << "],\n\"tabOrder\": "
+              << list(planner::tabOrder,
+                      [](planner::Ctl c) { return q(planner::controlName(row(c))); })
+              << ",\n\"controls\": [\n  " << list(rows, control).substr(1) << ",\n\"states\": [\n  "
+              << list(worked::states, state).substr(1)
+              << ",\n\"spots\": " << list(worked::spots, spot) << "}\n";
 }
