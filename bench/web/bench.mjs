@@ -6,22 +6,30 @@
 // navigation to the window shown with every figure, against a static page
 // with the same 61 elements and their captions typed in, taking turns; and
 // one bar step in the page (handler and page update), without and with the
-// layout that follows.
+// layout that follows, as designed and compact.
 // Usage: PLANNER_SITE=build-web/site PLANNER_TABLES=build-web/tables.json \
 //          node bench/web/bench.mjs [RUNS]
 import { gzipSync, brotliCompressSync, constants } from 'node:zlib';
 import { cpSync, mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { serve, launch, open, control, site } from '../../tests/web/harness.mjs';
+import { serve, launch, site } from '../../tests/web/harness.mjs';
 
 const runs = Number(process.argv[2] ?? 10);
 const median = xs => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
 const browser = await launch();
+// A page with the planner ready, in a context of its own.
+async function open(url, context = {}) {
+    const ctx = await browser.newContext(context);
+    const page = await ctx.newPage();
+    await page.goto(url);
+    await page.waitForSelector('#needs', { state: 'detached' });
+    return { page, ctx };
+}
 
 // What the page asks for on a first visit, each file compressed.
 const server = await serve();
-const { page, ctx } = await open(browser, server.url);
+const { ctx } = await open(server.url);
 await ctx.close();
 let gz = 0, br = 0;
 for (const path of new Set(server.requests)) {
@@ -39,7 +47,7 @@ const folder = mkdtempSync(join(tmpdir(), 'planner-static-'));
 cpSync(site, folder, { recursive: true });
 {
     const s = await serve(folder);
-    const { page: p, ctx: c } = await open(browser, s.url);
+    const { page: p, ctx: c } = await open(s.url);
     const html = await p.evaluate(() => {
         document.querySelector('script')?.remove();
         document.querySelector('#needs')?.remove();
@@ -83,11 +91,12 @@ console.log(`navigation to the window shown with every figure (first contentful 
 console.log(`navigation to the planner ready for input, median of ${runs}: ${median(ready).toFixed(1)} ms`);
 await timing.close();
 
-// One step of vsbDiam, as the Down and Up keys make it, timed in the page.
-{
+// One step of vsbDiam, as the Down and Up keys make it, timed in the page,
+// as designed and compact (a phone's screen).
+for (const [how, viewport] of [['as designed', { width: 1000, height: 700 }], ['compact', { width: 390, height: 844 }]]) {
     const s = await serve();
-    const { page: p, ctx: c } = await open(browser, s.url);
-    await control(p, 'vsbDiam').focus();
+    const { page: p, ctx: c } = await open(s.url, { viewport });
+    await p.locator('#r16').focus(); // vsbDiam
     for (let i = 0; i < 14; ++i)
         await p.keyboard.press('ArrowDown'); // 24 inches
     const [alone, laidOut] = await p.evaluate(() => {
@@ -103,7 +112,7 @@ await timing.close();
         const mid = xs => xs.sort((a, b) => a - b)[xs.length >> 1];
         return [mid(times(false)), mid(times(true))];
     });
-    console.log(`one step of vsbDiam, median of 400: ${(alone * 1000).toFixed(0)} µs, ` +
+    console.log(`one step of vsbDiam, ${how}, median of 400: ${(alone * 1000).toFixed(0)} µs, ` +
         `with the layout after it ${(laidOut * 1000).toFixed(0)} µs`);
     await c.close();
     await s.close();

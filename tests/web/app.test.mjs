@@ -19,10 +19,10 @@ import { chromium } from 'playwright-core';
 import lighthouse from 'lighthouse';
 import desktop from 'lighthouse/core/config/desktop-config.js';
 import * as chromeLauncher from 'chrome-launcher';
-import { serve, site, siteFiles, chromiumOptions, drivers, open, look, idOf } from './harness.mjs';
+import { serve, launch, site, siteFiles, chromiumOptions, drivers, open, look, idOf } from './harness.mjs';
 
 let server, browser;
-before(async () => { server = await serve(); browser = await chromium.launch(chromiumOptions); });
+before(async () => { server = await serve(); browser = await launch(); });
 after(async () => { await browser.close(); await server.close(); });
 
 // One step of vsbDiam, by a key.
