@@ -8,7 +8,8 @@
 # tests, the core under Node and the page in Chromium (label "web").
 add_library(planner_markup STATIC window/web/markup.cpp window/web/rules.cpp)
 target_link_libraries(planner_markup PUBLIC planner_core)
-add_library(planner_web STATIC window/web/dom.cpp window/web/page.cpp window/web/scroll_bar.cpp)
+add_library(planner_web STATIC window/web/dom.cpp window/web/page.cpp window/web/print.cpp
+  window/web/scroll_bar.cpp)
 target_link_libraries(planner_web PUBLIC planner_markup)
 
 # Node runs what is built for it as the toolchain's cross-compiling emulator.

@@ -11,10 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "window/dish_template.h"
 #include "window/metrics.h"
 #include "window/session.h"
 #include "window/web/dom.h"
 #include "window/web/markup.h"
+#include "window/web/print.h"
 #include "window/web/scroll_bar.h"
 
 // Served over the web, the page keeps its files for offline use (sw.js),
@@ -95,6 +97,14 @@ Page::Page() : window_(byId("window")), live_(byId("announcement")), labels_(con
         for (const auto& bar : bars_)
             if (bar)
                 bar->relayout();
+    });
+    // Printing prints the template of the dish as the window shows it now,
+    // from the browser's own command or from the button.
+    const auto drawn = [this] { drawTemplate(byId("template"), dishTemplate(session_.model())); };
+    listen(val::global("window"), "beforeprint", [drawn](const val&) { drawn(); });
+    listen(byId("print"), "click", [drawn](const val&) {
+        drawn();
+        val::global("window").call<void>("print");
     });
     keepOffline();
 }

@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The builder's template: the dish's half-section at full size, to cut
+// from card, plywood or sheet metal, tiled onto sheets that fit both A4 and
+// US Letter inside half-inch margins, without a toolkit. It describes the
+// dish the window's figures describe: the curve is y = r^2 / (4 f) with f
+// the focal length as shown, from the vertex to the rim, with its depth at
+// every whole inch of radius to two places; the axis, the vertex, the rim
+// and the focal point are drawn. Every sheet carries a 100 mm square and a
+// 4-inch rule to check the printer's scale, its place in the assembly, and
+// the instruction to print at 100%; the first sheet also the dish's figures.
+//
+// Worked by hand: 2400 MHz, 24 inches, 3 inches deep has a focal length of
+// 12 in, F/D 0.5, gain 117 (20.7 dBi), a wavelength of 125 mm, a rim angle
+// of 53.1 degrees, a beamwidth of about 14.4 degrees and wants its surface
+// within 4.8 mm RMS; its marks run 0, 0.02, 0.08, 0.19 ... 2.52, 3; it
+// takes two sheets side by side, and its focal point, 12 inches up, lies
+// beyond them.
+//
+// What a sheet holds is shapes in inches from its printable area's top
+// left corner; a view draws them as they are, the drawing's only within
+// the sheet's tile.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "window/control_model.h"
+
+namespace planner {
+
+// A sheet's printable area, in inches: within half-inch margins on A4
+// (8.27 by 11.69 inches) and on US Letter (8.5 by 11) alike.
+inline constexpr double sheetWidth = 7.25, sheetHeight = 9.9;
+
+struct Point {
+    double x, y;
+};
+
+// A line through points, a rectangle (its corners), or a text at a point.
+// Widths and sizes are in points (72 to the inch).
+struct Shape {
+    enum class Kind : unsigned char { Line, Box, Text };
+    enum class Anchor : unsigned char { Start, Middle, End };
+    Kind kind = Kind::Line;
+    std::vector<Point> points;
+    double width = 0.5;  // a line's; a text's size
+    bool dashed = false; // a line's
+    bool shaded = false; // a box's: filled in light grey, no edge
+    std::string text;    // a text's
+    Anchor anchor = Anchor::Start;
+    bool bold = false;
+};
+
+// One sheet: its place in the assembly (row 1 at the top, column 1 at the
+// axis), the part of the drawing it shows (its tile, a rectangle on the
+// sheet), the drawing's shapes that fall on it, and its own.
+struct Sheet {
+    int row, column;
+    Point tileTopLeft, tileBottomRight;
+    std::vector<Shape> drawing, own;
+};
+
+struct DishTemplate {
+    double focalLength = 0, radius = 0, rimDepth = 0; // inches, as the figures give them
+    std::vector<std::string> marks;   // the depth at radius 0, 1, 2 ... to two places
+    bool differsFromProfile = false;  // the window's profile, from the rounded F/D, shows others
+    bool focalPointOnSheets = false;  // else an arrow on the axis gives its distance
+    std::vector<std::string> figures; // the first sheet's lines
+    int rows = 0, columns = 0;
+    std::vector<Sheet> sheets; // row by row
+};
+
+// The template of the dish the window's captions show now.
+DishTemplate dishTemplate(const ControlModel& window);
+
+} // namespace planner

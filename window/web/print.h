@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The builder's template on the page, for printing: each sheet of the
+// dishTemplate (window/dish_template.h) as an SVG element of its size in
+// inches, its shapes as they are and the drawing's only within the sheet's
+// tile, its texts as text, so that a PDF of it reads aloud. The print style
+// sheet shows them, a page each, instead of the window.
+#pragma once
+
+#include <emscripten/val.h>
+
+#include "window/dish_template.h"
+
+namespace planner::web {
+
+// Replaces what `into` holds with the template's sheets.
+void drawTemplate(const emscripten::val& into, const DishTemplate& t);
+
+} // namespace planner::web
