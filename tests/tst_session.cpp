@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "check.h"
+#include "window/dish_template.h"
 #include "window/metrics.h"
 #include "window/scrolling.h"
 #include "window/session.h"
@@ -231,11 +232,46 @@ void stepsAndPixels()
     }
 }
 
+// The template of the dish the window shows: its figures, its marks, how
+// many sheets it takes; and on every sheet the instruction and the square.
+void dishTemplates()
+{
+    for (const worked::Template& w : worked::templates) {
+        check::about = std::to_string(w.diam) + " in at " + std::to_string(w.freq) + " MHz";
+        Session s;
+        s.load();
+        s.moved(Ctl::vsbFreq, std::int16_t(w.freq));
+        s.moved(Ctl::vsbDiam, std::int16_t(w.diam));
+        s.moved(Ctl::vsbDepth, std::int16_t(w.depth));
+        const DishTemplate t = dishTemplate(s.model());
+        CHECK_EQ(t.figures.size(), w.figures.size());
+        for (std::size_t i = 0; i < w.figures.size() && i < t.figures.size(); ++i)
+            CHECK(t.figures[i].find(w.figures[i]) != std::string::npos);
+        CHECK(t.marks == std::vector<std::string>(w.marks.begin(), w.marks.end()));
+        CHECK_EQ(int(t.sheets.size()), w.sheets);
+        CHECK_EQ(t.focalPointOnSheets, w.focalPointOnSheets);
+        CHECK_EQ(t.differsFromProfile, w.differsFromProfile);
+        for (const Sheet& sheet : t.sheets) {
+            std::string said;
+            for (const Shape& shape : sheet.own)
+                said += shape.text + "|";
+            CHECK(said.find("|Print at 100% (actual size, not fit to page). Measure the square "
+                            "before cutting.|") != std::string::npos);
+            CHECK(said.find("|This square is 100 mm|") != std::string::npos);
+        }
+    }
+    check::about = "no dish to draw";
+    Session failed;
+    failed.load(), failed.moved(Ctl::vsbDiam, 0); // a focal length of 0
+    CHECK(dishTemplate(failed.model()).sheets.empty());
+}
+
 } // namespace
 
 int main()
 {
     workedStates();
+    dishTemplates();
     changes();
     errorsStopOnlyTheHandler();
     theWayOut();

@@ -73,6 +73,37 @@ inline const std::vector<State> states = {
 };
 // clang-format on
 
+// The builder's template of three dishes, worked out by hand (the wavelength
+// as 30000 / MHz cm, the rim angle 2 atan(D / 4f), the beamwidth 70
+// wavelengths / D, the surface's RMS error for 1 dB by Ruze's rule,
+// exp(-(4 pi e / wavelength)^2) = 10^-0.1, so e = 0.0382 wavelengths), with
+// the marks r^2 / 4f at each inch, the sheets (a sheet's tile is 7.25 by
+// 5.35 inches, half an inch of each shared with the next; the drawing
+// spans the radius and three quarters of an inch, and the rim's depth and
+// an inch), whether the focal point is on them, and whether the window's
+// profile, from the rounded F/D ratio, shows other figures.
+struct Template {
+    int freq, diam, depth;
+    std::vector<std::string_view> figures, marks;
+    int sheets;
+    bool focalPointOnSheets, differsFromProfile;
+};
+// clang-format off
+inline const std::vector<Template> templates = {
+    {2400, 24, 30, {"2400 MHz", "24 in (609.6 mm)", "3 in (76.2 mm)", "12 in (304.8 mm)", "0.5",
+      "117 (20.7 dBi)", "125 mm (4.92 in)", "53.1\u00b0", "about 14.4\u00b0", "4.8 mm (0.19 in) RMS"},
+     {"0", "0.02", "0.08", "0.19", "0.33", "0.52", "0.75", "1.02", "1.33", "1.69", "2.08", "2.52", "3"},
+     2, false, false}, // 12.75 in across; 12 in up is beyond 5.35 - 0.5
+    {1296, 10, 43, {"1296 MHz", "10 in (254 mm)", "4.3 in (109.22 mm)", "1.45 in (36.83 mm)", "0.14",
+      "5 (7 dBi)", "231.5 mm (9.11 in)", "119.8\u00b0", "about 63.8\u00b0", "8.8 mm (0.35 in) RMS"},
+     {"0", "0.17", "0.69", "1.55", "2.76", "4.31"}, 1, true, true}, // the window: r^2 / 5.6, 0.18 at 1
+    {10000, 40, 10, {"10000 MHz", "40 in (1016 mm)", "1 in (25.4 mm)", "100 in (2540 mm)", "2.5",
+      "5659 (37.5 dBi)", "30 mm (1.18 in)", "11.4\u00b0", "about 2.1\u00b0", "1.1 mm (0.05 in) RMS"},
+     {"0", "0", "0.01", "0.02", "0.04", "0.06", "0.09", "0.12", "0.16", "0.2", "0.25", "0.3",
+      "0.36", "0.42", "0.49", "0.56", "0.64", "0.72", "0.81", "0.9", "1"},
+     3, false, false}}; // 20.75 in across: 7.25 + 2 * 6.75
+// clang-format on
+
 // A few controls' places in pixels at 96 dpi (15 twips a pixel): name, x,
 // y, width, height.
 // clang-format off

@@ -6,10 +6,13 @@
 // focus where the Tab order starts, the place of every control, and
 // worked states reached by clicks on the arrows and in the track, and by
 // keys; on a phone's screen, the compact arrangement's start-up state and
-// one worked state.
+// one worked state; and in Firefox, a template printed to PDF.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { serve, drivers, open, reach, tables, idOf, expectState, expectPlaces } from './harness.mjs';
+import { mkdtempSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { serve, drivers, open, reach, tables, idOf, expectState, expectPlaces, readPrint, expectPrint } from './harness.mjs';
 
 let server;
 before(async () => { server = await serve(); });
@@ -47,3 +50,15 @@ for (const engine of ['firefox', 'webkit']) {
         }
     });
 }
+
+test('firefox: printing prints the template, at full size', async () => {
+    const d = await drivers.firefox();
+    try {
+        const t = tables.templates.find(t => t.diam === 24), file = join(mkdtempSync(join(tmpdir(), 'planner-')), 'a4.pdf');
+        await reach(d, server.url, tables.states.find(s => s.freq === t.freq && s.diam === t.diam && s.depth === t.depth), 'keys');
+        await d.print(file, 'A4');
+        console.log(`firefox, A4: the curve within ${expectPrint(readPrint(file), t).toFixed(3)} mm`);
+    } finally {
+        await d.close();
+    }
+});

@@ -5,7 +5,8 @@
 // the C++ tests use, so that nothing is typed twice: the window's title and
 // size and Tab order, every control of the design table with its place in CSS
 // pixels, the worked states (each shown figure with its spoken form, and
-// the user's way from start-up to each bar's value), and the spots.
+// the user's way from start-up to each bar's value), the spots, and the
+// worked templates.
 // Usage (under Node): node export_tables.js > tables.json
 #include <iostream>
 #include <string>
@@ -78,6 +79,13 @@ std::string state(const worked::State& s)
            ", \"moves\": {" + ways + "}}";
 }
 
+std::string dishTemplate(const worked::Template& t)
+{
+    return "{\"freq\": " + std::to_string(t.freq) + ", \"diam\": " + std::to_string(t.diam) +
+           ", \"depth\": " + std::to_string(t.depth) + ", \"sheets\": " + std::to_string(t.sheets) +
+           ", \"figures\": " + list(t.figures, q) + "}";
+}
+
 } // namespace
 
 int main()
@@ -97,5 +105,6 @@ int main()
                       [](planner::Ctl c) { return q(planner::controlName(row(c))); })
               << ",\n\"controls\": [\n  " << list(rows, control).substr(1) << ",\n\"states\": [\n  "
               << list(worked::states, state).substr(1)
-              << ",\n\"spots\": " << list(worked::spots, spot) << "}\n";
+              << ",\n\"spots\": " << list(worked::spots, spot)
+              << ",\n\"templates\": " << list(worked::templates, dishTemplate) << "}\n";
 }

@@ -10,7 +10,7 @@
 // selenium-webdriver, on the X display the test runs under); a user's way
 // to each worked state; and what a worked state and the places must show.
 import assert from 'node:assert/strict';
-import { spawn } from 'node:child_process';
+import { execFileSync, spawn } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { readFile } from 'node:fs/promises';
 import { createServer } from 'node:http';
@@ -79,6 +79,7 @@ async function chromiumDriver(options = {}) {
         press: key => page.keyboard.press(key),
         click: (x, y) => page.mouse.click(x, y),
         tap: (x, y) => page.touchscreen.tap(x, y),
+        print: (path, format) => page.pdf({ path, format }),
         // A press at x, y moved to toY; what lets it go.
         async drag(x, y, toY, byTouch) {
             if (byTouch) {
@@ -102,6 +103,7 @@ async function firefoxDriver({ viewport = { width: 1000, height: 700 } } = {}) {
     const page = await browser.newPage();
     return { goto: url => page.goto(url), run: (f, ...args) => page.evaluate(f, args),
         press: key => page.keyboard.press(key), click: (x, y) => page.mouse.click(x, y),
+        print: (path, format) => page.pdf({ path, format }), // WebDriver BiDi's browsingContext.print
         version: () => browser.version(), close: () => browser.close() };
 }
 
@@ -207,3 +209,72 @@ export function expectPlaces(seen) {
     for (const [name, x, y, width, height, n = 4] of [...tables.spots, ...placed])
         assert.deepEqual(seen.controls[idOf(name)].box.map(Math.round).slice(0, n), [x, y, width, height].slice(0, n), name);
 }
+
+// A printed template as a builder measures it, from its PDF through
+// poppler: the count of sheets; each sheet's text, its 100 mm square and
+// its tile; and the curve as printed on the tiles, the sheets laid one on
+// the other by the crosses in their shared strips, in millimetres across
+// and up from the vertex.
+export function readPrint(file) {
+    const run = (tool, ...args) => execFileSync(tool, args, { encoding: 'utf8', maxBuffer: 1 << 26 });
+    const pages = Number(run('pdfinfo', file).match(/Pages:\s+(\d+)/)[1]), sheets = [];
+    for (let p = 1; p <= pages; ++p) {
+        const svg = run('pdftocairo', '-svg', '-f', p, '-l', p, file, '-');
+        const lines = [...svg.matchAll(/<path style="fill:none;stroke-width[^"]*" d="([^"]*)"(?: transform="matrix\(([^)]*)\)")?/g)]
+            .map(([, d, m]) => {
+                const [a, b, c, e, f, g] = (m ?? '1,0,0,1,0,0').split(',').map(Number), n = d.match(/[-\d.e]+/g).map(Number);
+                const mm = 25.4 / 72, points = [];
+                for (let i = 0; i < n.length; i += 2)
+                    points.push([(a * n[i] + c * n[i + 1] + f) * mm, (b * n[i] + e * n[i + 1] + g) * mm]);
+                const xs = points.map(q => q[0]), ys = points.map(q => q[1]);
+                return { points, closed: d.includes('Z'), x: Math.min(...xs), y: Math.min(...ys),
+                    w: Math.max(...xs) - Math.min(...xs), h: Math.max(...ys) - Math.min(...ys) };
+            });
+        const boxes = lines.filter(l => l.closed), tile = boxes.reduce((t, b) => b.w * b.h > t.w * t.h ? b : t);
+        const inTile = ([x, y]) => x >= tile.x && x <= tile.x + tile.w && y >= tile.y && y <= tile.y + tile.h;
+        sheets.push({ text: run('pdftotext', '-f', String(p), '-l', String(p), file, '-').replace(/\s+/g, ' '),
+            square: boxes.find(b => Math.abs(b.w - 100) < 5 && Math.abs(b.h - 100) < 5), tile,
+            crosses: boxes.filter(b => b.w < 3).sort((m, n) => m.y - n.y),
+            curve: lines.reduce((c, l) => l.points.length > c.points.length ? l : c).points.filter(inTile) });
+    }
+    // Each sheet at its place on the first: its left crosses on the last one's right.
+    let dx = 0;
+    const curve = sheets[0].curve.slice();
+    for (let p = 1; p < sheets.length; ++p) {
+        const right = sheets[p - 1].crosses.filter(c => c.x > sheets[p - 1].tile.x + sheets[p - 1].tile.w / 2);
+        const left = sheets[p].crosses.filter(c => c.x < sheets[p].tile.x + sheets[p].tile.w / 2);
+        dx += right[0].x - left[0].x;
+        curve.push(...sheets[p].curve.map(([x, y]) => [x + dx, y]));
+    }
+    const [vx, vy] = sheets[0].curve[0];
+    return { sheets, curve: curve.map(([x, y]) => [x - vx, vy - y]).sort((m, n) => m[0] - n[0]) };
+}
+
+// The curve's height at a distance across, between the points about it
+// (at its end, within 0.3 mm of it: the rim).
+export function heightAt(curve, x) {
+    const i = curve.findIndex(([cx]) => cx >= x), [endX, endY] = curve[curve.length - 1];
+    if (i <= 0)
+        return i === 0 ? curve[0][1] : x - endX <= 0.3 ? endY : NaN;
+    const [[x0, y0], [x1, y1]] = [curve[i - 1], curve[i]];
+    return y0 + (y1 - y0) * (x - x0) / (x1 - x0);
+}
+
+// What a printed template must be, on every sheet and in all: its figures,
+// the instruction, its square 100 mm to half a millimetre, its sheets, and
+// the curve as assembled within 0.3 mm of r^2 / 4f at every inch of radius.
+export function expectPrint(printed, t) {
+    assert.equal(printed.sheets.length, t.sheets, 'sheets');
+    for (const figure of t.figures)
+        assert.ok(printed.sheets[0].text.includes(figure), `the first sheet says ${figure}`);
+    for (const [i, { text, square }] of printed.sheets.entries()) {
+        assert.ok(text.includes('Print at 100% (actual size, not fit to page). Measure the square before cutting.'));
+        assert.ok(Math.abs(square.w - 100) <= 0.5 && Math.abs(square.h - 100) <= 0.5, `sheet ${i + 1}: ${square.w} by ${square.h} mm`);
+    }
+    const f = parseFloat(t.figures[3]) * 25.4, errors = [];
+    for (let r = 0; r <= t.diam / 2; ++r)
+        errors.push(Math.abs(heightAt(printed.curve, r * 25.4) - (r * 25.4) ** 2 / (4 * f)));
+    assert.ok(Math.max(...errors) <= 0.3, `the curve within 0.3 mm: ${errors.map(e => e.toFixed(3))}`);
+    return Math.max(...errors);
+}
+
