@@ -23,7 +23,8 @@ add_executable(planner app/web_main.cpp)
 target_link_libraries(planner PRIVATE planner_web)
 set_target_properties(planner PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site})
 target_link_options(planner PRIVATE --bind -sENVIRONMENT=web -sDYNAMIC_EXECUTION=0
-  -sSINGLE_FILE=1 -sWASM_ASYNC_COMPILATION=0 -sMALLOC=emmalloc -sFILESYSTEM=0)
+  -sSINGLE_FILE=1 -sWASM_ASYNC_COMPILATION=0 -sMALLOC=emmalloc -sFILESYSTEM=0
+  -sSUPPORT_LONGJMP=0 "-sINCOMING_MODULE_JS_API=[]")
 
 # The page's policy: its own files only, no script but its own, no eval
 # but WebAssembly's, and no string into an HTML or script sink: only the

@@ -4,8 +4,10 @@
 // The web app's icons, rendered from resources/planner.svg by headless
 // Chromium: the bolt at 192 and 512 pixels on a clear ground, and a
 // maskable one, the bolt within the middle 80% (the part every mask keeps)
-// on the window's face colour. A developer's tool; the PNGs are committed.
+// on the window's face colour; then each made smaller without loss by
+// zopflipng (Debian's zopfli). A developer's tool; the PNGs are committed.
 // Usage (after ./build.sh web): node tools/render-icons.mjs resources
+import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { launch } from '../tests/web/harness.mjs';
@@ -24,6 +26,7 @@ try {
             <img src="${data}" style="display:block;position:absolute;left:${inset}px;top:${inset}px;
             width:${size - 2 * inset}px;height:${size - 2 * inset}px"></body>`);
         await page.screenshot({ path: join(out, name), omitBackground: !maskable });
+        execFileSync('zopflipng', ['-y', '--iterations=15', '--filters=01234mepb', join(out, name), join(out, name)]);
     }
 } finally {
     await browser.close();

@@ -4,9 +4,8 @@
 // What the browser tests and tools read, written as JSON from the tables
 // the C++ tests use, so that nothing is typed twice: the window's title and
 // size and Tab order, every control of the design table with its place in CSS
-// pixels, the worked states (each shown figure with its spoken form, and
-// the user's way from start-up to each bar's value), the spots, and the
-// worked templates.
+// pixels, the worked states (their figures, and the user's way from
+// start-up to each bar's value), the spots, and the worked templates.
 // Usage (under Node): node export_tables.js > tables.json
 #include <iostream>
 #include <string>
@@ -14,7 +13,6 @@
 
 #include "window/design.h"
 #include "window/metrics.h"
-#include "window/spoken.h"
 #include "worked_states.h"
 
 namespace {
@@ -58,9 +56,7 @@ std::string control(int row)
 std::string state(const worked::State& s)
 {
     const auto shown = [](const worked::Shown& c) {
-        const auto& d = planner::designTable()[planner::rowNamed(c.control).value()];
-        return "[" + q(c.control) + ", " + q(c.caption) + ", " +
-               q(planner::spokenForm(d, c.caption)) + "]";
+        return "[" + q(c.control) + ", " + q(c.caption) + "]";
     };
     const auto bar = [](const std::pair<int, float>& b) {
         return "[" + std::to_string(b.first) + ", " + px(b.second) + "]";

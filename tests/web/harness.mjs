@@ -61,7 +61,8 @@ export function look() {
             thumb: t && [t.left, t.top, t.width, t.height], across: parseFloat(getComputedStyle(e, '::after').width) || 0 };
     }
     return { ready: !document.getElementById('needs'), focused: document.activeElement?.id, controls,
-        window: w && [w.width, w.height], width: innerWidth, scrollWidth: document.documentElement.scrollWidth };
+        window: w && [w.width, w.height], width: innerWidth, inner: document.documentElement.clientWidth,
+        scrollWidth: document.documentElement.scrollWidth };
 }
 
 // Chromium; options.context is the page's context, options.browser one to share.
@@ -183,7 +184,8 @@ export async function reach(driver, url, state, way) {
 
 // What a worked state shows: every figure, and each profile bar as the
 // window draws it: its height, as designed; compact, its length across,
-// to scale with every bar drawn in a viewport as wide.
+// to scale with every bar drawn in a page as wide (a scroll bar, where a
+// browser shows one, takes from it).
 const scales = new Map();
 export function expectState(seen, s, compact = false) {
     for (const [name, shown] of s.shown)
@@ -194,9 +196,9 @@ export function expectState(seen, s, compact = false) {
             assert.equal(Math.round(compact ? across : box[3]), height, `${s.name}: bar ${member}`);
             continue;
         }
-        if (!scales.has(seen.width))
-            scales.set(seen.width, across / height);
-        assert.ok(Math.abs(across / height / scales.get(seen.width) - 1) < 0.02, `${s.name}: bar ${member} to scale`);
+        if (!scales.has(seen.inner))
+            scales.set(seen.inner, across / height);
+        assert.ok(Math.abs(across / height / scales.get(seen.inner) - 1) < 0.02, `${s.name}: bar ${member} to scale`);
     }
 }
 

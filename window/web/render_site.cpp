@@ -6,7 +6,8 @@
 // every figure before its script has run. In the page, the window as
 // Form_Load leaves it in place of the empty #window, and the window's
 // title for each {{title}}; in the style sheet, the window's size for each
-// (--designed) media condition, and the rules that place every control.
+// (--designed) media condition, and the rules that place every control,
+// without the notes for the source's reader.
 // Usage (under Node): render_site.js page index.html site/index.html
 //                     render_site.js rules planner.css site/planner.css
 #include <cstdio>
@@ -24,6 +25,21 @@ void replaceAll(std::string& text, std::string_view what, const std::string& wit
 {
     for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
         text.replace(at, what.size(), with);
+}
+
+// The style sheet as shipped: its notes for whoever reads the source go;
+// its licence stays.
+void dropComments(std::string& css)
+{
+    for (auto at = css.find("/*"); at != std::string::npos; at = css.find("/*", at)) {
+        const auto end = css.find("*/", at);
+        if (end == std::string::npos)
+            return;
+        if (css.compare(at, 7, "/* SPDX") == 0)
+            at = end + 2;
+        else
+            css.erase(at, end + 2 - at);
+    }
 }
 
 } // namespace
@@ -44,9 +60,8 @@ int main(int argc, char** argv)
     session.load();
     if (what == "rules") {
         replaceAll(text, "(--designed)", planner::web::designedQuery());
-        text += "\n/* Each control's place, from the design table; label heights and\n"
-                "   thumbs as Form_Load leaves them. */\n" +
-                planner::web::windowRules(session);
+        dropComments(text);
+        text += planner::web::windowRules(session);
     } else {
         replaceAll(text, empty,
                    "<div id=\"window\">\n" + planner::web::windowMarkup(session) + "</div>");
