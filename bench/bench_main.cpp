@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include "window/qt/accessibility.h"
+
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -18,6 +20,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
     QApplication app(argc, argv);
+    planner::installAccessibility(); // as the planner has it
     std::vector<char*> args(argv, argv + argc);
     char repetitions[] = "--benchmark_repetitions=10";
     char aggregates[] = "--benchmark_report_aggregates_only=true";

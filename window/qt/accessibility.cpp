@@ -224,6 +224,8 @@ void ScreenReaders::announce(const QString& text)
         return;
     announcement_ = text;
     QAccessibleInterface* self = QAccessible::queryAccessibleInterface(this);
+    if (!self)
+        return; // no readers' interface installed: nobody to tell
     QAccessibleEvent named(self, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&named);
     QAccessibleEvent shown(self, QAccessible::ObjectShow);
