@@ -16,7 +16,6 @@
 #include "calc/decplaces.h"
 #include "calc/ggainn.h"
 #include "check.h"
-#include "number_examples.h"
 #include "runtime/counting_loop.h"
 #include "runtime/value.h"
 #include "window/control_model.h"
@@ -27,8 +26,10 @@ using rt::Value;
 
 namespace {
 
-using examples::none, examples::TM, examples::OV;
-constexpr auto DZ = ErrorCode::DivisionByZero, IO = ErrorCode::InvalidOperation;
+constexpr auto none = ErrorCode{}, TM = ErrorCode::TypeMismatch, OV = ErrorCode::Overflow,
+               DZ = ErrorCode::DivisionByZero, IO = ErrorCode::InvalidOperation;
+constexpr double inf = std::numeric_limits<double>::infinity();
+constexpr double top = std::numeric_limits<double>::max();
 constexpr long long fails = 99999; // a conversion that overflows
 const auto i16 = [](int i) { return Value(std::int16_t(i)); };
 
@@ -43,8 +44,31 @@ template <typename F> ErrorCode errorOf(F f)
     return ErrorCode{};
 }
 
-// The tables of cases, one row each.
+// The tables of cases, one row each; the number texts every build of the
+// runtime must give and read alike first.
 namespace cases {
+// clang-format off
+const struct { const char* name; rt::Value value; } textForms[] = { // name: the text form
+    {"", rt::Value()}, {"-42", rt::Value(std::int16_t(-42))}, {" 1 2", rt::Value(" 1 2")},
+    {"0.3", 3 * 0.1},
+    {"38.1", 1.5 * 25.4}, {"3.13", 313.0 / 100}, {"0.666666666666667", 2.0 / 3},
+    {"-0.125", -0.125}, {"0", -0.0}, {"123456789012345", 123456789012345.0}, {"1E+15", 1e15},
+    {"0.0001", 0.0001}, {"-1.5E-05", -0.000015}, {"1.79769313486232E+308", top}};
+
+// Val never fails; the strict reading takes a number and nothing else, and
+// else gives what Val gives.
+const struct { const char* name; double val; ErrorCode strict; } readings[] = { // name: the text read
+    {"", 0, TM},            {" 1 2", 12, TM},          {".49", 0.49, none},
+    {" -3 ", -3, none},     {"\t4\n5", 45, TM},        {"-1.5e2x", -150, TM},
+    {"+2E+3", 2000, none},  {"1E-05", 0.00001, none},  {"1e", 1, TM},
+    {"1,5", 1, TM},         {"1.2.3", 1.2, TM},        {"abc", 0, TM},
+    {"-", 0, TM},           {"1\r2", 1, TM},           {"1e-400", 0, none},
+    {"1e-310", 1e-310, none}, // a subnormal
+    {"-1e400", -inf, OV},   {"1e99999999999999", inf, OV},
+    {"1.79769313486232E+308", top, none}, // the largest double's own text
+    {"1.797693134862324E+308", top, none}, {"1.797693134862326E+308", inf, OV}};
+// clang-format on
+
 // clang-format off
 const struct { const char* name; Value (*compute)(); double result; ErrorCode error; } sums[] = {
     {"30000 / text", [] { return i16(30000) / Value("1200"); }, 25, none},
@@ -96,9 +120,9 @@ const struct { const char *name, *frequency; double diameter, gainFrom; } gains[
 
 void textsAndReadings()
 {
-    for (const auto& r : examples::textForms)
+    for (const auto& r : cases::textForms)
         CHECK_EQ(r.value.toText(), std::string(r.name));
-    for (const auto& r : examples::readings) {
+    for (const auto& r : cases::readings) {
         check::about = std::string("reading \"") + r.name + "\"";
         CHECK_EQ(rt::val(r.name), r.val);
         double strict = r.val;

@@ -28,6 +28,16 @@ std::string captionOf(const Session& s, std::string_view control) // "lblFdr" or
     return s.caption(rowNamed(control).value());
 }
 
+// Loads the session and moves its bars from start-up to these values.
+const Session& reach(Session& s, int freq, int diam, int depth)
+{
+    s.load();
+    s.moved(Ctl::vsbFreq, std::int16_t(freq));
+    s.moved(Ctl::vsbDiam, std::int16_t(diam));
+    s.moved(Ctl::vsbDepth, std::int16_t(depth));
+    return s;
+}
+
 // The lone controls among rows, by name, and whether any profile row is there.
 std::string handed(const std::vector<int>& rows)
 {
@@ -135,10 +145,7 @@ void workedStates()
     for (const worked::State& w : worked::states) {
         check::about = w.name;
         Session s;
-        s.load();
-        s.moved(Ctl::vsbFreq, std::int16_t(w.freq));
-        s.moved(Ctl::vsbDiam, std::int16_t(w.diam));
-        s.moved(Ctl::vsbDepth, std::int16_t(w.depth));
+        reach(s, w.freq, w.diam, w.depth);
         for (const worked::Shown& c : w.shown)
             CHECK_EQ(captionOf(s, c.control), std::string(c.caption));
         for (const auto& [member, twips] : w.bars)
@@ -239,11 +246,7 @@ void dishTemplates()
     for (const worked::Template& w : worked::templates) {
         check::about = std::to_string(w.diam) + " in at " + std::to_string(w.freq) + " MHz";
         Session s;
-        s.load();
-        s.moved(Ctl::vsbFreq, std::int16_t(w.freq));
-        s.moved(Ctl::vsbDiam, std::int16_t(w.diam));
-        s.moved(Ctl::vsbDepth, std::int16_t(w.depth));
-        const DishTemplate t = dishTemplate(s.model());
+        const DishTemplate t = dishTemplate(reach(s, w.freq, w.diam, w.depth).model());
         CHECK_EQ(t.figures.size(), w.figures.size());
         for (std::size_t i = 0; i < w.figures.size() && i < t.figures.size(); ++i)
             CHECK(t.figures[i].find(w.figures[i]) != std::string::npos);

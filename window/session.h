@@ -53,6 +53,8 @@ class Session {
 public:
     // Every control at its design-time state; no handler has run.
     Session();
+    Session(const Session&) = delete; // the handlers hold its model
+    Session& operator=(const Session&) = delete;
 
     // The event boundary: each action runs its handler, and nothing the
     // handler throws leaves it. A handler that fails stops there: the rows

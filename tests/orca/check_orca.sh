@@ -11,7 +11,7 @@ set -euo pipefail
 planner=$1 transcript=${2:-$(mktemp)}
 here=$(dirname "$0")
 steps=(Tab Down Next title whereami flat prevline prevline prevline prevline readall)
-"$here/orca-harness.sh" -t 20 "$planner" -- "${steps[@]}" | tee "$transcript"
+"$here/orca-harness.sh" "$planner" -- "${steps[@]}" | tee "$transcript"
 
 . "$here/transcript.sh"
 expect 0 "Parabolic dish planner: gain and profile frame" "focus on the window"

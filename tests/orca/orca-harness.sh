@@ -1,74 +1,43 @@
 #!/bin/bash
 # SPDX-FileCopyrightText: 2026 The Dish Planner developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# orca-harness.sh — headless run of Orca 43 + speech-dispatcher against a Qt program,
-# recording every text Orca speaks.
+# orca-harness.sh: a headless run of Orca 43 and speech-dispatcher against a
+# program, recording every text Orca speaks.
 #
-# Usage:
-#   orca-harness.sh [-t SECS] [-k] [-o DIR] PROGRAM [PROGRAM-ARGS...] -- STEP [STEP...]
+# Usage: orca-harness.sh PROGRAM [PROGRAM-ARGS...] -- STEP [STEP...]
 #
-#   -t SECS  bounded wait per step for the first new spoken line (default 20)
-#   -k       keep the run directory (default: keep only when a step timed out)
-#   -o DIR   run directory (default: a new folder under $TMPDIR)
+# Each step is a key (an xdotool name: Tab, Down, Next for Page Down, KP_Add,
+# ctrl+Home ...), orca+KEY for the Orca modifier (Insert, the desktop
+# layout's) held with KEY, or a name: title (orca+KP_Enter), whereami
+# (KP_Enter), flat (KP_Subtract: flat review), prevline (KP_Home), readall
+# (KP_Add twice: flat review's say all); KEY*2 presses KEY twice quickly.
+# After each the harness waits up to 20 s for speech, then collects lines
+# until speech has been quiet for 1 s (QUIET).
 #
-# Steps (each is one xdotool action; after it the harness waits, bounded, for new
-# speech, then collects lines until speech has been quiet for QUIET seconds):
-#   Tab, Down, Next, Prior, Up, shift+Tab ...  any xdotool key name (Next = Page Down)
-#   orca+KEY       Orca modifier (Insert, desktop layout = Orca's default) held + KEY,
-#                  e.g. orca+KP_Enter  (read title: Insert+KP_Enter, desktop layout)
-#                       orca+KP_Enter*2 (pressed twice quickly: status bar)
-#   KEY*2          KEY pressed twice quickly (e.g. KP_Enter*2 = detailed Where Am I)
-#   nowait:STEP    do STEP but do not wait for speech (prints what came anyway)
-#   quiet:STEP     do STEP and expect NO speech: waits QUIET_EXPECT s, reports lines
-#   sleep:SECS     plain pause (avoid; for experiments only)
-#   run:CMD        run a shell command (bounded by -t) with DISPLAY, D-Bus and AT-SPI set,
-#                  its output is shown with "  | " prefixes; no speech wait
-# Named shortcuts: title (=orca+KP_Enter), whereami (=KP_Enter), statusbar (=orca+KP_Enter*2),
-#   flat (=KP_Subtract, toggle flat review), line (=KP_Up, flat review current line),
-#   nextline (=KP_Page_Up), prevline (=KP_Home), item (=KP_Begin), nextitem (=KP_Right),
-#   previtem (=KP_Left), readall (=KP_Add*2, flat review say all)
+# Output: a block a step, "== STEP <n> <step>" then "  > <spoken text>", or
+# "  !! TIMEOUT"; what is spoken as the window takes the focus is STEP 0.
+# Exit status: 0 if no step timed out, 1 otherwise, 2 on a failed set-up.
+# SPEECH_PAUSE (0 s) lets the speech module take a moment after each text:
+# reading a whole web page in Chromium stalls without it (0.15 does).
 #
-# Output: one block per step, "== STEP <n> <step>" then "  > <spoken text>" lines,
-# or "  !! TIMEOUT ..." ; lines spoken before the first step are shown under STEP 0
-# (window focus). Exit status: 0 if no step timed out, 1 otherwise, 2 on setup failure.
-#
-# Environment knobs: QUIET (default 1.0 s of silence ends a step), QUIET_EXPECT (2.0),
-#   SPEECH_PAUSE (0 s after each text is written: reading a whole web page in
-#   Chromium stalls unless the speech module takes a moment, say 0.15),
-#   SETUP_TIMEOUT (30), ORCA_DEBUG=1 (keep Orca's --debug-file in the run dir),
-#   HARNESS_APP_ENV (extra "VAR=val ..." for the program).
-#
-# What it starts (all killed by a trap on exit, by pid/process group, never by name):
-#   Xvfb (-displayfd, free display), dbus-daemon --session (own process group, so the
-#   D-Bus-activated at-spi-bus-launcher / a11y dbus-daemon / at-spi2-registryd die with it),
-#   speech-dispatcher (-s, private config dir, private socket, generic module that appends
-#   each text to $RUN/speech.log), orca (scratch HOME/XDG dirs, default settings),
-#   the program, which finds the accessibility bus as on a desktop: Orca has
-#   told the bus that a screen reader runs (HARNESS_APP_ENV can add more).
-# No window manager: the window is focused with `xdotool windowfocus --sync`.
+# It starts, and ends by a trap (by process group, never by name): Xvfb, a
+# D-Bus session (its own process group, so that what it activates ends
+# with it: the accessibility bus and registry), speech-dispatcher (a private
+# configuration, whose generic module appends each text to the run's
+# speech.log), Orca (scratch home and default settings), and the program,
+# which finds the accessibility bus as on a desktop. No window manager: the
+# window is focused with `xdotool windowfocus --sync`.
 
 set -u
 STEP_TIMEOUT=20
-KEEP=0
-RUN=""
-while getopts "t:ko:" opt; do
-  case $opt in
-    t) STEP_TIMEOUT=$OPTARG ;;
-    k) KEEP=1 ;;
-    o) RUN=$OPTARG ;;
-    *) sed -n '2,40p' "$0"; exit 2 ;;
-  esac
-done
-shift $((OPTIND - 1))
-[ $# -ge 1 ] || { sed -n '2,40p' "$0"; exit 2; }
+[ $# -ge 1 ] || { sed -n '2,30p' "$0"; exit 2; }
 PROG=$1; shift
 PROG_ARGS=()
 while [ $# -gt 0 ] && [ "$1" != "--" ]; do PROG_ARGS+=("$1"); shift; done
 [ "${1:-}" = "--" ] && shift
 STEPS=("$@")
 QUIET=${QUIET:-1.0}
-QUIET_EXPECT=${QUIET_EXPECT:-2.0}
-SETUP_TIMEOUT=${SETUP_TIMEOUT:-30}
+SETUP_TIMEOUT=30
 
 command -v "$PROG" >/dev/null 2>&1 || [ -x "$PROG" ] || { echo "harness: no program $PROG" >&2; exit 2; }
 for c in Xvfb dbus-daemon speech-dispatcher orca xdotool; do
@@ -80,9 +49,7 @@ if pgrep -u "$(id -u)" -x orca >/dev/null; then
   echo "harness: an Orca of this user is already running; stop it first" >&2; exit 2
 fi
 
-[ -n "$RUN" ] || RUN=$(mktemp -d "${TMPDIR:-/tmp}/orca-run.XXXXXX")
-mkdir -p "$RUN"
-RUN=$(cd "$RUN" && pwd)
+RUN=$(mktemp -d "${TMPDIR:-/tmp}/orca-run.XXXXXX")
 SPEECH="$RUN/speech.log"
 : > "$SPEECH"
 PIDS=()          # pids we started (each is also a process-group leader via setsid)
@@ -117,7 +84,7 @@ cleanup() {
     sleep 0.1
   done
   for p in "${all[@]}"; do kill -0 "$p" 2>/dev/null && { echo "harness: pid $p ($(tr '\0' ' ' < /proc/$p/cmdline 2>/dev/null | cut -c1-60)) ignored SIGTERM, sending SIGKILL" >&2; kill -KILL "$p" 2>/dev/null; }; done
-  if [ $KEEP = 0 ] && [ $TIMEDOUT = 0 ] && [ $rc = 0 ]; then rm -rf "$RUN"; else echo "harness: run dir kept: $RUN" >&2; fi
+  if [ $TIMEDOUT = 0 ] && [ $rc = 0 ]; then rm -rf "$RUN"; else echo "harness: run dir kept: $RUN" >&2; fi
   exit $rc
 }
 trap cleanup EXIT
@@ -193,36 +160,28 @@ wait_for "$SETUP_TIMEOUT" "speechd socket" test -S "$RUN/speechd.sock" || exit 2
 export SPEECHD_ADDRESS="unix_socket:$RUN/speechd.sock"
 
 # ---------- Orca ----------
-ORCA_ARGS=()
-[ "${ORCA_DEBUG:-0}" = 1 ] && ORCA_ARGS+=(--debug-file "$RUN/orca-debug.out")
-start orca "$RUN/orca.log" orca "${ORCA_ARGS[@]}"
+start orca "$RUN/orca.log" orca
 wait_for "$SETUP_TIMEOUT" "Orca to speak its start message" test -s "$SPEECH" || { cat "$RUN/orca.log" >&2; exit 2; }
 log "orca says: $(head -1 "$SPEECH")"
 
 # ---------- the program ----------
 export QT_QPA_PLATFORM=xcb
-start program "$RUN/program.log" env ${HARNESS_APP_ENV:-} "$PROG" "${PROG_ARGS[@]}"
+start program "$RUN/program.log" "$PROG" "${PROG_ARGS[@]}"
 PROG_PID=${PIDS[-1]}
 find_win() { WIN=$(xdotool search --onlyvisible --pid "$PROG_PID" 2>/dev/null | tail -1); [ -n "$WIN" ]; }
-# (the program runs under `env`, which execs, so the pid is the program's own)
 wait_for "$SETUP_TIMEOUT" "program window" find_win || { cat "$RUN/program.log" >&2; exit 2; }
 log "window $WIN"
 
 # ---------- speech collection ----------
 nlines() { wc -l < "$SPEECH"; }
-collect() { # from-line expect(1|0) ; prints new lines, bounded
-  local from=$1 expect=$2 end now last n lastchange
-  now=$(date +%s%N)
-  if [ "$expect" = 1 ]; then
-    end=$(( now + STEP_TIMEOUT * 1000000000 ))
-    while [ "$(nlines)" -le "$from" ]; do
-      if [ "$(date +%s%N)" -gt "$end" ]; then echo "  !! TIMEOUT: nothing spoken within ${STEP_TIMEOUT}s"; TIMEDOUT=1; return; fi
-      sleep 0.05
-    done
-  fi
-  # wait for quiet (no new line for QUIET s; bounded by STEP_TIMEOUT)
-  local quiet_ns=$(echo "$QUIET * 1000000000 / 1" | bc)
-  [ "$expect" = 0 ] && quiet_ns=$(echo "$QUIET_EXPECT * 1000000000 / 1" | bc)
+collect() { # from-line: waits for speech, then for quiet; prints the new lines, bounded
+  local from=$1 end now last n lastchange quiet_ns
+  end=$(( $(date +%s%N) + STEP_TIMEOUT * 1000000000 ))
+  while [ "$(nlines)" -le "$from" ]; do
+    if [ "$(date +%s%N)" -gt "$end" ]; then echo "  !! TIMEOUT: nothing spoken within ${STEP_TIMEOUT}s"; TIMEDOUT=1; return; fi
+    sleep 0.05
+  done
+  quiet_ns=$(echo "$QUIET * 1000000000 / 1" | bc)
   last=$(nlines); lastchange=$(date +%s%N); end=$(( lastchange + STEP_TIMEOUT * 1000000000 ))
   while :; do
     sleep 0.05; n=$(nlines); now=$(date +%s%N)
@@ -231,7 +190,6 @@ collect() { # from-line expect(1|0) ; prints new lines, bounded
     [ "$now" -gt "$end" ] && { echo "  !! still speaking after ${STEP_TIMEOUT}s"; break; }
   done
   sed -n "$((from + 1)),${last}p" "$SPEECH" | sed 's/^/  > /'
-  [ "$expect" = 0 ] && [ "$last" -eq "$from" ] && echo "  (nothing spoken, as expected)"
 }
 
 presskey() { # an xdotool key name, with orca+ and *2
@@ -250,25 +208,19 @@ presskey() { # an xdotool key name, with orca+ and *2
 echo "== STEP 0 focus window (xdotool windowfocus --sync)"
 from=$(nlines)
 timeout 10 xdotool windowfocus --sync "$WIN" || { echo "  !! windowfocus failed"; TIMEDOUT=1; }
-collect "$from" 1
+collect "$from"
 
 i=0
 for s in "${STEPS[@]}"; do
   i=$((i + 1))
-  expect=1; k=$s
-  case $k in nowait:*) expect=2; k=${k#nowait:} ;; quiet:*) expect=0; k=${k#quiet:} ;; esac
-  case $k in
-    title) k=orca+KP_Enter ;; statusbar) k=orca+KP_Enter*2 ;; whereami) k=KP_Enter ;;
-    flat) k=KP_Subtract ;; line) k=KP_Up ;; nextline) k=KP_Page_Up ;; prevline) k=KP_Home ;;
-    item) k=KP_Begin ;; nextitem) k=KP_Right ;; previtem) k=KP_Left ;; readall) k=KP_Add*2 ;;
+  case $s in
+    title) k=orca+KP_Enter ;; whereami) k=KP_Enter ;; flat) k=KP_Subtract ;;
+    prevline) k=KP_Home ;; readall) k=KP_Add*2 ;; *) k=$s ;;
   esac
   echo "== STEP $i $s"
   from=$(nlines)
-  if [[ $k == sleep:* ]]; then sleep "${k#sleep:}"; continue; fi
-  if [[ $k == run:* ]]; then timeout "$STEP_TIMEOUT" bash -c "${k#run:}" 2>&1 | sed 's/^/  | /'; continue; fi
   presskey "$k"
-  if [ $expect = 2 ]; then sleep 0.3; sed -n "$((from + 1)),\$p" "$SPEECH" | sed 's/^/  > /'; continue; fi
-  collect "$from" $expect
+  collect "$from"
 done
 log "done"
 [ $TIMEDOUT = 0 ]
