@@ -8,7 +8,7 @@
 # script, it is compiled first; given the program file, its resources are
 # read back as they are.
 # Usage: check_windres.sh CONFIGURED_RC|PROGRAM.exe SCRATCH_DIR VERSION NUMERIC_VERSION
-# Example: check_windres.sh build/app/planner.rc /tmp/windres 1.00 1.0.0.0
+# Example: check_windres.sh build/app/planner.rc /tmp/windres VERSION_TEXT VERSION
 set -euo pipefail
 input=$1 scratch=$2 version=$3 numeric=${4//./, }
 mkdir -p "$scratch"
