@@ -221,8 +221,12 @@ void theWayOut()
     }
 }
 
+// The steps of a bar, twips as pixels, and the groups a heading forms.
 void stepsAndPixels()
 {
+    check::about = "groups";
+    CHECK(headingOf(Ctl::Label9) == Ctl::Label2 && headingOf(Ctl::vsbDepth) == Ctl::Label5);
+    CHECK(!headingOf(Ctl::Label2) && !headingOf(Ctl::cmdExit));
     for (const auto& r : cases::moves) {
         check::about = r.name;
         CHECK_EQ(scrolled(r.bar, r.now, r.move, r.thumb), r.next);

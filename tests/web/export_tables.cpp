@@ -39,18 +39,14 @@ std::string px(double twips)
     return std::to_string(planner::toPixels(twips, planner::logicalDpi));
 }
 
+// A control's name, its place in CSS pixels, and a bar's range.
 std::string control(int row)
 {
-    const char* kinds[] = {"label", "scrollbar", "button"};
     const auto& d = planner::designTable()[row];
-    const auto& s = d.scroll;
-    return "{\"name\": " + q(planner::controlName(row)) + ", \"kind\": \"" + kinds[int(d.kind)] +
-           "\", \"box\": [" + px(d.twips.left) + ", " + px(d.twips.top) + ", " + px(d.twips.width) +
-           ", " + px(d.twips.height) + "], \"tooltip\": " + q(d.tooltip) +
-           ", \"meaning\": " + q(d.meaning) + ", \"range\": " +
-           list(std::initializer_list<int>{s.min, s.max, s.value, s.smallChange, s.largeChange},
-                [](int n) { return std::to_string(n); }) +
-           "}";
+    return "{\"name\": " + q(planner::controlName(row)) + ", \"box\": [" + px(d.twips.left) + ", " +
+           px(d.twips.top) + ", " + px(d.twips.width) + ", " + px(d.twips.height) +
+           "], \"range\": [" + std::to_string(d.scroll.min) + ", " + std::to_string(d.scroll.max) +
+           "]}";
 }
 
 std::string state(const worked::State& s)

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Dish Planner developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The planner window on a web page (index.html): its 61 controls built in
-// the page's #window from the design table at 15 twips a CSS pixel, the
+// The planner window on a web page (index.html): its 61 controls, which the
+// build wrote into the page's #window (window/web/markup), taken over; the
 // user's actions forwarded to the session, what it returns applied to the
 // elements. Each label shows its caption exactly, and readers get its
 // spoken form instead ("Focal length 3.13 inches"); a vanished bar or an
@@ -10,7 +10,8 @@
 // polite live region. Exit takes the window off the page and closes the
 // page where the browser lets it, else says that the planner has ended.
 // How the window is arranged, as designed or compact, is the style
-// sheet's (window/web/rules).
+// sheet's (window/web/rules). Printing the page prints the template of the
+// dish it shows (window/web/print).
 #pragma once
 
 namespace planner::web {
