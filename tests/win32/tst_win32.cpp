@@ -43,7 +43,12 @@ string box(HWND h)
            to_string(r.bottom - r.top);
 }
 
-const VARIANT self{.vt = VT_I4, .lVal = CHILDID_SELF}; // the object itself, not one of its parts
+const VARIANT self = [] { // the object itself, not one of its parts
+    VARIANT v{};
+    v.vt = VT_I4;
+    v.lVal = CHILDID_SELF;
+    return v;
+}();
 
 // What a screen reader gets of a window through its client object, as
 // UTF-8; "!" and the error code when the object would not say.
