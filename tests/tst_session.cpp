@@ -252,10 +252,14 @@ void dishTemplates()
         CHECK_EQ(int(t.sheets.size()), w.sheets);
         CHECK_EQ(t.focalPointOnSheets, w.focalPointOnSheets);
         CHECK_EQ(t.differsFromProfile, w.differsFromProfile);
-        for (const Sheet& sheet : t.sheets) {
+        for (std::size_t k = 0; k < t.sheets.size(); ++k) {
             std::string said;
-            for (const Shape& shape : sheet.own)
+            for (const Shape& shape : t.sheets[k].own)
                 said += shape.text + "|";
+            CHECK(said.find("sheet " + std::to_string(k + 1) + " of " + std::to_string(w.sheets) +
+                            ", row 1 of 1, column " + std::to_string(k + 1)) != std::string::npos);
+            CHECK_EQ(said.find(t.figures.front()) != std::string::npos,
+                     k == 0); // the first's alone
             CHECK(said.find("|Print at 100% (actual size, not fit to page). Measure the square "
                             "before cutting.|") != std::string::npos);
             CHECK(said.find("|This square is 100 mm|") != std::string::npos);

@@ -252,8 +252,7 @@ std::vector<Sheet> tiled(const DishTemplate& t, double top, const std::vector<Sh
     std::vector<Sheet> sheets;
     for (int i = 0; i < t.rows; ++i) {
         for (int j = 0; j < t.columns; ++j) {
-            Sheet sheet{i + 1, j + 1, {0, headingHeight}, {sheetWidth, headingHeight + tileHeight},
-                        {},    {}};
+            Sheet sheet{{0, headingHeight}, {sheetWidth, headingHeight + tileHeight}, {}, {}};
             for (Shape s : drawing) {
                 for (Point& p : s.points)
                     p = onSheet(p, top, i, j);

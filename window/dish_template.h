@@ -53,11 +53,10 @@ struct Shape {
     bool bold = false;
 };
 
-// One sheet: its place in the assembly (row 1 at the top, column 1 at the
-// axis), the part of the drawing it shows (its tile, a rectangle on the
-// sheet), the drawing's shapes that fall on it, and its own.
+// One sheet: the part of the drawing it shows (its tile, a rectangle on
+// the sheet), the drawing's shapes that fall on it, and its own (among
+// them its place in the assembly, row 1 at the top, column 1 at the axis).
 struct Sheet {
-    int row, column;
     Point tileTopLeft, tileBottomRight;
     std::vector<Shape> drawing, own;
 };
@@ -69,7 +68,7 @@ struct DishTemplate {
     bool focalPointOnSheets = false;  // else an arrow on the axis gives its distance
     std::vector<std::string> figures; // the first sheet's lines
     int rows = 0, columns = 0;
-    std::vector<Sheet> sheets; // row by row
+    std::vector<Sheet> sheets; // row by row, each left to right
 };
 
 // The template of the dish the window's captions show now.
