@@ -11,7 +11,8 @@
 // to each worked state; and what a worked state and the places must show.
 import assert from 'node:assert/strict';
 import { execFileSync, spawn } from 'node:child_process';
-import { readFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import { readFile } from 'node:fs/promises';
 import { createServer } from 'node:http';
 import { createServer as createNetServer } from 'node:net';
@@ -280,3 +281,20 @@ export function expectPrint(printed, t) {
     return Math.max(...errors);
 }
 
+
+// Moves the page to a worked template's state, if a worked state has its
+// values, prints it on each paper, and checks what each print must be.
+export async function printed(driver, url, t, papers) {
+    const state = tables.states.find(s => s.freq === t.freq && s.diam === t.diam && s.depth === t.depth);
+    if (!state)
+        return false; // the core's tests have it
+    await reach(driver, url, state, 'keys');
+    for (const paper of papers) {
+        const file = join(mkdtempSync(join(tmpdir(), 'planner-print-')), 'template.pdf');
+        await driver.print(file, paper);
+        const print = readPrint(file), error = expectPrint(print, t);
+        console.log(`${t.diam} in, ${paper}: squares ${print.sheets.map(s => `${s.square.w.toFixed(2)} × ` +
+            s.square.h.toFixed(2))} mm, the curve within ${error.toFixed(3)} mm`);
+    }
+    return true;
+}

@@ -62,8 +62,7 @@ std::string button(int r)
            "</button>";
 }
 
-} // namespace
-
+// The design rows in page order.
 std::vector<int> pageOrder()
 {
     std::vector<int> order;
@@ -77,6 +76,8 @@ std::vector<int> pageOrder()
     }
     return order;
 }
+
+} // namespace
 
 std::string elementId(int row)
 {

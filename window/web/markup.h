@@ -24,9 +24,6 @@
 
 namespace planner::web {
 
-// The design rows in page order.
-std::vector<int> pageOrder();
-
 // The id of a row's element. Example: elementId(11) is "r11".
 std::string elementId(int row);
 

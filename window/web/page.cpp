@@ -98,14 +98,11 @@ Page::Page() : window_(byId("window")), live_(byId("announcement")), labels_(con
             if (bar)
                 bar->relayout();
     });
-    // Printing prints the template of the dish as the window shows it now,
-    // from the browser's own command or from the button.
-    const auto drawn = [this] { drawTemplate(byId("template"), dishTemplate(session_.model())); };
-    listen(val::global("window"), "beforeprint", [drawn](const val&) { drawn(); });
-    listen(byId("print"), "click", [drawn](const val&) {
-        drawn();
-        val::global("window").call<void>("print");
-    });
+    // Printing, from the browser's own command or from the button (which
+    // asks for that command), prints the template of the dish shown now.
+    listen(val::global("window"), "beforeprint",
+           [this](const val&) { drawTemplate(byId("template"), dishTemplate(session_.model())); });
+    listen(byId("print"), "click", [](const val&) { val::global("window").call<void>("print"); });
     keepOffline();
 }
 

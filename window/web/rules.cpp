@@ -19,6 +19,20 @@ namespace {
 constexpr double compactScale = 1.5;
 constexpr int wideFrom = 560;
 constexpr int bandRows = 4; // a heading, a figure, its millimetres, a bar
+// A scroll bar's compact size, in CSS pixels: wide enough for a finger on
+// each arrow and on the thumb.
+constexpr int compactBarWidth = 48, compactBarLength = 240;
+
+// The CSS font family of one of the design's fonts, its faces in order.
+// Example: Font::Bold is "MS Sans Serif", "Liberation Sans", "Arial",
+// "Helvetica", sans-serif
+std::string cssFamily(Font f)
+{
+    std::string css;
+    for (std::string_view face : fontOf(f).faces)
+        css += "\"" + std::string(face) + "\", ";
+    return css + "sans-serif";
+}
 
 std::string px(double twips)
 {
@@ -221,14 +235,6 @@ std::string windowRules(const Session& s)
 {
     return common(s) + "@media " + designedQuery() + " {\n" + designed(s) +
            "}\n@media not all and " + designedQuery() + " {\n" + compact(s) + "}\n";
-}
-
-std::string cssFamily(Font f)
-{
-    std::string css;
-    for (std::string_view face : fontOf(f).faces)
-        css += "\"" + std::string(face) + "\", ";
-    return css + "sans-serif";
 }
 
 } // namespace planner::web

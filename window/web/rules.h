@@ -28,17 +28,8 @@ namespace planner::web {
 // "(min-width: 792px) and (min-height: 573px)".
 std::string designedQuery();
 
-// A scroll bar's size in the compact arrangement, in CSS pixels: wide
-// enough for a finger on each arrow and on the thumb.
-inline constexpr int compactBarWidth = 48, compactBarLength = 240;
-
 // Every rule for the session as it stands: each label's bar and each
 // thumb where Form_Load leaves them.
 std::string windowRules(const Session& session);
-
-// The CSS font family of one of the design's fonts, its faces in order.
-// Example: Font::Bold is "MS Sans Serif", "Liberation Sans", "Arial",
-// "Helvetica", sans-serif
-std::string cssFamily(Font f);
 
 } // namespace planner::web

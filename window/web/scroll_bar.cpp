@@ -72,7 +72,6 @@ void ScrollBar::press(const val& event)
     event.call<void>("preventDefault"); // no text selection, no page scrolling
     root_.call<void>("focus");
     root_.call<void>("setPointerCapture", event["pointerId"]);
-    relayout(); // the page's zoom may have changed its size since
     // Which part is pressed, by where: a browser may move a finger's press
     // to a neighbouring element.
     pointer_ = pointerY(event);
