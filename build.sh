@@ -22,14 +22,18 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
+# Every build's tests take doctest and nlohmann/json, header-only.
+test_libraries=(doctest-dev nlohmann-json3-dev)
 packages=(cmake g++ make qt6-base-dev locales-all fonts-liberation2 file
-    binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev lintian reuse man-db)
+    binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev lintian reuse man-db
+    "${test_libraries[@]}")
 
 # The Windows build needs none of Qt.
-windows_packages=(cmake make g++-mingw-w64-x86-64-posix wine wine64 nsis xvfb xauth zip)
+windows_packages=(cmake make g++-mingw-w64-x86-64-posix wine wine64 nsis xvfb xauth zip
+    "${test_libraries[@]}")
 # Nor does the browser's; its test tools come from the npm registry, pinned.
 web_packages=(cmake make emscripten chromium python3 firefox-esr webkit2gtk-driver xvfb xauth
-    orca speech-dispatcher at-spi2-core xdotool dbus-x11 bc)
+    orca speech-dispatcher at-spi2-core xdotool dbus-x11 bc "${test_libraries[@]}")
 
 usage() {
     echo "usage: ./build.sh run | test | sanitize | fuzz | bench | orca | windows | web" >&2

@@ -90,19 +90,18 @@ include(CTest)
 if(NOT BUILD_TESTING)
   return()
 endif()
+include(cmake/TestLibraries.cmake)
 
 # The core's own tests, as the browser build compiles them, under Node.
 foreach(name numbers session)
   add_executable(web_${name} tests/tst_${name}.cpp)
-  target_include_directories(web_${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-  target_link_libraries(web_${name} PRIVATE planner_core)
+  target_link_libraries(web_${name} PRIVATE planner_core test_libraries)
   target_link_options(web_${name} PRIVATE ${node_options})
   add_test(NAME web_${name} COMMAND web_${name})
 endforeach()
 
 add_executable(export_tables tests/web/export_tables.cpp)
-target_include_directories(export_tables PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-target_link_libraries(export_tables PRIVATE planner_core)
+target_link_libraries(export_tables PRIVATE planner_core test_libraries)
 target_link_options(export_tables PRIVATE ${node_options})
 set(tables ${PROJECT_BINARY_DIR}/tables.json)
 add_custom_command(OUTPUT ${tables}

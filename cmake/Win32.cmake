@@ -32,6 +32,7 @@ include(cmake/WindowsPackage.cmake)
 
 include(CTest)
 if(BUILD_TESTING)
+  include(cmake/TestLibraries.cmake)
   add_subdirectory(tests/win32)
 endif()
 add_subdirectory(bench/win32)

@@ -7,6 +7,9 @@
 // states cover the rest of the profile). Built three times: with the
 // standard library's number conversions, with the C library's, and by
 // Emscripten for the browser, run under Node.
+#define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
+#include <doctest/doctest.h>
+
 #include <clocale>
 #include <cmath>
 #include <limits>
@@ -15,7 +18,6 @@
 #include "calc/curve.h"
 #include "calc/decplaces.h"
 #include "calc/ggainn.h"
-#include "check.h"
 #include "runtime/counting_loop.h"
 #include "runtime/value.h"
 #include "window/control_model.h"
@@ -118,12 +120,12 @@ const struct { const char *name, *frequency; double diameter, gainFrom; } gains[
 // clang-format on
 } // namespace cases
 
-void textsAndReadings()
+TEST_CASE("number texts and their two readings")
 {
     for (const auto& r : cases::textForms)
         CHECK_EQ(r.value.toText(), std::string(r.name));
     for (const auto& r : cases::readings) {
-        check::about = std::string("reading \"") + r.name + "\"";
+        INFO("reading \"" << r.name << "\"");
         CHECK_EQ(rt::val(r.name), r.val);
         double strict = r.val;
         CHECK_EQ(errorOf([&] { strict = rt::strictToDouble(r.name); }), r.strict);
@@ -131,17 +133,17 @@ void textsAndReadings()
     }
 }
 
-void arithmeticAndConversions()
+TEST_CASE("arithmetic, conversions and the counting loop")
 {
     for (const auto& r : cases::sums) {
-        check::about = r.name;
+        INFO(r.name);
         Value got;
         CHECK_EQ(errorOf([&] { got = r.compute(); }), r.error);
         if (r.error == none)
             CHECK(got == Value(r.result)); // always a double
     }
     for (const auto& r : cases::conversions) {
-        check::about = r.name;
+        INFO(r.name);
         long long got16 = fails, got32 = fails;
         errorOf([&] { got16 = rt::toInt16(Value(r.x)); });
         errorOf([&] { got32 = rt::toInt32(Value(r.x)); });
@@ -149,7 +151,7 @@ void arithmeticAndConversions()
         CHECK_EQ(got32, r.int32);
     }
     for (const auto& r : cases::loops) {
-        check::about = r.name;
+        INFO(r.name);
         Value last(r.end);
         std::vector<double> got;
         rt::countingLoop(Value(r.start), last, Value(r.step), [&](const Value& at) {
@@ -158,19 +160,19 @@ void arithmeticAndConversions()
         });
         CHECK(got == r.seen);
     }
-    check::about = "the other messages, as the handlers' error lines give them";
+    INFO("the other messages, as the handlers' error lines give them");
     CHECK_EQ(std::string(rt::RuntimeError(OV).what()), "Run-time error 6: Overflow");
     CHECK_EQ(std::string(rt::RuntimeError(TM).what()), "Run-time error 13: Type mismatch");
 }
 
 // A comma-decimal process locale changes nothing (where it is installed:
 // the browser's C library has only the C locale).
-void commaDecimalLocale()
+TEST_CASE("a comma-decimal locale changes nothing")
 {
     const std::string saved = std::setlocale(LC_ALL, nullptr);
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) {
 #ifndef __EMSCRIPTEN__
-        CHECK(!"the de_DE.UTF-8 locale is installed");
+        FAIL("the de_DE.UTF-8 locale is not installed");
 #endif
         return;
     }
@@ -178,27 +180,26 @@ void commaDecimalLocale()
     const double read = rt::val(".49"), strict = rt::strictToDouble("2.5");
     const ErrorCode comma = errorOf([] { rt::strictToDouble("2,5"); });
     std::setlocale(LC_ALL, saved.c_str());
-    check::about = "in de_DE.UTF-8";
     CHECK_EQ(shown, "2.3");
     CHECK_EQ(read, 0.49);
     CHECK_EQ(strict, 2.5);
     CHECK_EQ(comma, TM);
 }
 
-void roundingAndGain()
+TEST_CASE("rounding and gain")
 {
     for (const auto& r : cases::roundings) {
-        check::about = r.name;
+        INFO(r.name);
         calc::decplaces(Value(r.x), i16(2));
         CHECK(calc::rounded == Value(r.rounded));
         CHECK_EQ(errorOf([] { calc::decplaces(Value(1e307), i16(2)); }), ErrorCode::Overflow);
         CHECK(calc::rounded == Value(r.rounded)); // a failed call leaves the slot
     }
     for (const auto& r : cases::gains) {
-        check::about = r.name;
+        INFO(r.name);
         calc::ggainn(Value(r.frequency), Value(r.diameter));
         const double g = calc::gain.toDouble();
-        CHECK(g >= r.gainFrom && g < r.gainFrom + 1e-5);
+        CHECK((g >= r.gainFrom && g < r.gainFrom + 1e-5));
         CHECK_EQ(errorOf([] { calc::ggainn(Value("12 GHz"), Value(24.0)); }), TM);
         CHECK_EQ(calc::gain.toDouble(), g); // a frequency of 0: see the handlers' errors
     }
@@ -206,9 +207,8 @@ void roundingAndGain()
 
 // 40 in at 0.25 is r^2 / 40, rounded in plain double; then 11 in at 0.5
 // clears what lies beyond its rim but leaves the bars' captions.
-void profile()
+TEST_CASE("the profile, and what lies beyond the rim")
 {
-    check::about = "profile";
     planner::ControlModel m;
     const auto figure = [&m](int r) { return m.caption(LabelArray::label8, r); };
     calc::curve(Value(40.0), Value(0.25), m);
@@ -226,13 +226,3 @@ void profile()
 }
 
 } // namespace
-
-int main()
-{
-    textsAndReadings();
-    arithmeticAndConversions();
-    commaDecimalLocale();
-    roundingAndGain();
-    profile();
-    return check::summary();
-}

@@ -8,11 +8,13 @@
 // the steps of a bar and twips as pixels. Built for Linux and, by
 // Emscripten, for the browser, run under Node. (The worked states run
 // through each view's own tests too, from the user's keys to the window.)
+#define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
+#include <doctest/doctest.h>
+
 #include <new>
 #include <stdexcept>
 #include <vector>
 
-#include "check.h"
 #include "window/dish_template.h"
 #include "window/metrics.h"
 #include "window/scrolling.h"
@@ -136,10 +138,10 @@ const struct { const char* name; double twips; int dpi, pixels; } pixels[] = {
 // each control's spoken form with its caption and radius in place (no
 // placeholder left; an array member says its radius), and what readers
 // pass by (a vanished bar or an empty figure).
-void workedStates()
+TEST_CASE("every worked state, and what readers are told of it")
 {
     for (const worked::State& w : worked::states) {
-        check::about = w.name;
+        INFO(w.name);
         Session s;
         reach(s, w.freq, w.diam, w.depth);
         for (const worked::Shown& c : w.shown)
@@ -149,9 +151,9 @@ void workedStates()
         for (int r = 0; r < controlCount; ++r) {
             const ControlDesign& d = designTable()[r];
             const std::string said = s.spoken(r);
-            CHECK(said.find('{') == std::string::npos && !said.empty());
+            CHECK((said.find('{') == std::string::npos && !said.empty()));
             const std::string radius = " " + std::to_string(d.index) + " inch";
-            CHECK(d.index < 0 || said.find(radius) != std::string::npos);
+            CHECK((d.index < 0 || said.find(radius) != std::string::npos));
             CHECK_EQ(s.hidden(r), d.index > w.diam / 2 || (d.name == "label7" && d.index == 0));
         }
         CHECK_EQ(s.spoken(row(Ctl::lblFlen)),
@@ -159,10 +161,10 @@ void workedStates()
     }
 }
 
-void changes()
+TEST_CASE("what each change hands a view, and what it announces")
 {
     for (const auto& r : cases::changes) {
-        check::about = r.name;
+        INFO(r.name);
         Session s;
         Update u = s.load();
         CHECK_EQ(u.announcement, ""); // nothing is announced before the window shows
@@ -170,7 +172,7 @@ void changes()
             u = s.moved(r.bar, std::int16_t(r.value));
         CHECK_EQ(handed(u.rows), r.handed);
         CHECK_EQ(u.announcement, r.sentence);
-        CHECK(u.error.empty() && !u.close);
+        CHECK((u.error.empty() && !u.close));
     }
     Session s;
     s.load();
@@ -180,69 +182,67 @@ void changes()
 }
 
 // ... and moving back to start-up mends every figure.
-void errorsStopOnlyTheHandler()
+TEST_CASE("an error stops its handler only")
 {
     for (const auto& r : cases::errors) {
-        check::about = r.name;
+        INFO(r.name);
         Session s;
         s.load();
         const Snapshot before = snapshot(s);
         const Update u = s.moved(r.bar, std::int16_t(r.value));
         CHECK_EQ(u.error, r.line);
-        CHECK(!u.close && !s.ended());
+        CHECK((!u.close && !s.ended()));
         CHECK(u.rows == differing(before, s)); // a view shows what the earlier steps wrote
         for (const worked::Shown& c : r.shown)
             CHECK_EQ(captionOf(s, c.control), std::string(c.caption));
         s.moved(r.bar, designTable()[row(r.bar)].scroll.value);
-        CHECK(s.moved(Ctl::vsbDepth, 20).error.empty() &&
-              s.moved(Ctl::vsbFreq, 1200).error.empty());
+        CHECK((s.moved(Ctl::vsbDepth, 20).error.empty() &&
+               s.moved(Ctl::vsbFreq, 1200).error.empty()));
         for (const worked::Shown& c : worked::states.front().shown)
             CHECK_EQ(captionOf(s, c.control), std::string(c.caption));
     }
     for (const auto& r : cases::failures) {
-        check::about = r.name;
+        INFO(r.name);
         CHECK_EQ(failureLine(handlerName(r.e), r.error), r.line);
     }
 }
 
 // Exit, or the frame, ends the planner; nothing runs after.
-void theWayOut()
+TEST_CASE("the way out")
 {
-    check::about = "the way out";
     Session exited, closed;
     exited.load(), closed.load();
     const Update u = exited.exitPressed();
-    CHECK(u.close && u.rows.empty() && u.error.empty() && exited.ended());
-    CHECK(closed.closed().close && closed.ended());
+    CHECK((u.close && u.rows.empty() && u.error.empty() && exited.ended()));
+    CHECK((closed.closed().close && closed.ended()));
     for (Session* s : {&exited, &closed}) {
         const Update after = s->moved(Ctl::vsbDiam, 11);
-        CHECK(after.rows.empty() && !after.close && !s->closed().close);
+        CHECK((after.rows.empty() && !after.close && !s->closed().close));
         CHECK_EQ(captionOf(*s, "lblDiam"), "10");
     }
 }
 
 // The steps of a bar, twips as pixels, and the groups a heading forms.
-void stepsAndPixels()
+TEST_CASE("the steps of a bar, twips as pixels, the groups")
 {
-    check::about = "groups";
-    CHECK(headingOf(Ctl::Label9) == Ctl::Label2 && headingOf(Ctl::vsbDepth) == Ctl::Label5);
-    CHECK(!headingOf(Ctl::Label2) && !headingOf(Ctl::cmdExit));
+    CHECK((headingOf(Ctl::Label9) == Ctl::Label2 && headingOf(Ctl::vsbDepth) == Ctl::Label5));
+    CHECK((!headingOf(Ctl::Label2) && !headingOf(Ctl::cmdExit)));
     for (const auto& r : cases::moves) {
-        check::about = r.name;
+        INFO(r.name);
         CHECK_EQ(scrolled(r.bar, r.now, r.move, r.thumb), r.next);
     }
     for (const auto& r : cases::pixels) {
-        check::about = r.name;
+        INFO(r.name);
         CHECK_EQ(toPixels(r.twips, r.dpi), r.pixels);
     }
 }
 
 // The template of the dish the window shows: its figures, its marks, how
 // many sheets it takes; and on every sheet the instruction and the square.
-void dishTemplates()
+TEST_CASE("the template of the dish the window shows")
 {
     for (const worked::Template& w : worked::templates) {
-        check::about = std::to_string(w.diam) + " in at " + std::to_string(w.freq) + " MHz";
+        INFO(w.diam << " in at " << w.freq << " MHz");
         Session s;
         const DishTemplate t = dishTemplate(reach(s, w.freq, w.diam, w.depth).model());
         CHECK_EQ(t.figures.size(), w.figures.size());
@@ -265,21 +265,10 @@ void dishTemplates()
             CHECK(said.find("|This square is 100 mm|") != std::string::npos);
         }
     }
-    check::about = "no dish to draw";
+    INFO("no dish to draw");
     Session failed;
     failed.load(), failed.moved(Ctl::vsbDiam, 0); // a focal length of 0
     CHECK(dishTemplate(failed.model()).sheets.empty());
 }
 
 } // namespace
-
-int main()
-{
-    workedStates();
-    dishTemplates();
-    changes();
-    errorsStopOnlyTheHandler();
-    theWayOut();
-    stepsAndPixels();
-    return check::summary();
-}

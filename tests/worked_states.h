@@ -113,6 +113,21 @@ inline constexpr std::tuple<std::string_view, int, int, int, int> spots[] = {
     {"label7(3)", 104, 248, 23, 48}}; // 0.73 inches deep at start-up
 // clang-format on
 
+// What a screen reader gets of a few controls at start-up: the name (the
+// caption in its meaning), the text (the caption exactly, blanks kept),
+// and whether it is off the screen for readers (no bar drawn, or beyond
+// the rim).
+// clang-format off
+inline constexpr struct { std::string_view control, name, text; bool hidden; } readAs[] = {
+    {"Label5", "   Depth   in ins.", "   Depth   in ins.", false},
+    {"lblFlen", "Focal length 3.13 inches", "3.13", false},
+    {"label8(1)", "at 1 inch, 0.08 deep", "0.08", false},
+    {"label8(6)", "at 6 inches,  deep", "", true},
+    {"label7(0)", "bar at 0 inches", "0", true},
+    {"label7(5)", "bar at 5 inches", "5", false},
+    {"label7(6)", "bar at 6 inches", "7", true}};
+// clang-format on
+
 // A user's way along a bar: so many pages, then so many arrow steps. A page
 // is 100 MHz, 1 inch or 0.1 inch, an arrow step 1 MHz, 1 inch or 0.1 inch;
 // where the two are alike, half the way goes by each.
