@@ -117,10 +117,10 @@ set(web_tests ${PROJECT_SOURCE_DIR}/tests/web)
 string(REPLACE ";" "," files "${site_files}")
 set(web_env "PLANNER_SITE=${site};PLANNER_TABLES=${tables};PLANNER_ZIP=${web_zip}"
   "PLANNER_SOURCE=${PROJECT_SOURCE_DIR};PLANNER_SITE_FILES=${files}")
-add_test(NAME web_page COMMAND ${NODE} --test ${web_tests}/page.test.mjs)
+add_test(NAME web_page COMMAND xvfb-run -a -s "-nolisten tcp" ${NODE} --test ${web_tests}/page.test.mjs)
 add_test(NAME web_app COMMAND ${NODE} --test ${web_tests}/app.test.mjs)
-add_test(NAME web_engines COMMAND xvfb-run -a -s "-nolisten tcp" ${NODE} --test ${web_tests}/engines.test.mjs)
 add_test(NAME web_orca COMMAND ${PROJECT_SOURCE_DIR}/tests/orca/check_orca_web.sh ${site}
   ${PROJECT_BINARY_DIR}/orca-web)
-set(web_checks web_numbers web_session web_page web_app web_engines web_orca)
+set(web_checks web_numbers web_session web_page web_app web_orca)
 set_tests_properties(${web_checks} PROPERTIES LABELS web TIMEOUT 300 ENVIRONMENT "${web_env}")
+set_tests_properties(web_page PROPERTIES TIMEOUT 900)

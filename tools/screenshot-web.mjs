@@ -17,7 +17,7 @@ if (!state)
     throw new Error(`no worked state at ${freq} MHz, ${diam} in, depth ${depth}`);
 const phone = width ? { viewport: { width, height }, isMobile: true, hasTouch: true } : {};
 const server = await serve();
-const d = await drivers.chromium({ context: { viewport: { width: 792, height: 573 }, ...phone } });
+const d = await drivers.chromium({ viewport: { width: 792, height: 573 }, ...phone });
 try {
     await reach(d, server.url, state, 'keys');
     await d.run(() => document.activeElement.blur());

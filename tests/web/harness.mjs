@@ -66,22 +66,28 @@ export function look() {
         scrollWidth: document.documentElement.scrollWidth };
 }
 
-// Chromium; options.context is the page's context, options.browser one to share.
-async function chromiumDriver(options = {}) {
-    const browser = options.browser ?? await chromium.launch(chromiumOptions);
-    const ctx = await browser.newContext({ viewport: { width: 1000, height: 700 }, ...options.context });
+// One driver for Chromium (Playwright's page) and Firefox (puppeteer's,
+// which answers alike): open, run in the page, press a key, click, print;
+// the page itself; and what else an engine offers.
+function pageDriver(page, close, more) {
+    return { page, goto: url => page.goto(url), run: (f, ...args) => page.evaluate(f, args),
+        press: key => page.keyboard.press(key), click: (x, y) => page.mouse.click(x, y),
+        print: (path, format) => page.pdf({ path, format }), close, ...more };
+}
+
+// Chromium, in a context of the screen given (viewport, deviceScaleFactor,
+// isMobile, hasTouch), in the browser given or one of its own; with the
+// page's errors, taps, and drags by mouse or finger.
+async function chromiumDriver(screen = {}, shared = undefined) {
+    const browser = shared ?? await chromium.launch(chromiumOptions);
+    const ctx = await browser.newContext({ viewport: { width: 1000, height: 700 }, ...screen });
     const page = await ctx.newPage(), errors = [];
     page.on('pageerror', e => errors.push(String(e)));
     page.on('console', m => m.type() === 'error' && errors.push(m.text()));
     const cdp = await ctx.newCDPSession(page);
     const touch = (type, x, y) => cdp.send('Input.dispatchTouchEvent', { type, touchPoints: x === undefined ? [] : [{ x, y }] });
-    return { page, ctx, errors,
-        goto: url => page.goto(url),
-        run: (f, ...args) => page.evaluate(f, args),
-        press: key => page.keyboard.press(key),
-        click: (x, y) => page.mouse.click(x, y),
-        tap: (x, y) => page.touchscreen.tap(x, y),
-        print: (path, format) => page.pdf({ path, format }),
+    return pageDriver(page, () => shared ? ctx.close() : browser.close(), { ctx, errors,
+        version: () => browser.version(), tap: (x, y) => page.touchscreen.tap(x, y),
         // A press at x, y moved to toY; what lets it go.
         async drag(x, y, toY, byTouch) {
             if (byTouch) {
@@ -94,19 +100,14 @@ async function chromiumDriver(options = {}) {
             await page.mouse.down();
             await page.mouse.move(x, toY, { steps: 5 });
             return () => page.mouse.up();
-        },
-        close: () => options.browser ? ctx.close() : browser.close() };
+        } });
 }
 
 async function firefoxDriver({ viewport = { width: 1000, height: 700 } } = {}) {
     const { default: puppeteer } = await import('puppeteer-core');
     const browser = await puppeteer.launch({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr',
         headless: true, defaultViewport: viewport });
-    const page = await browser.newPage();
-    return { goto: url => page.goto(url), run: (f, ...args) => page.evaluate(f, args),
-        press: key => page.keyboard.press(key), click: (x, y) => page.mouse.click(x, y),
-        print: (path, format) => page.pdf({ path, format }), // WebDriver BiDi's browsingContext.print
-        version: () => browser.version(), close: () => browser.close() };
+    return pageDriver(await browser.newPage(), () => browser.close(), { version: () => browser.version() });
 }
 
 async function webkitDriver({ viewport = { width: 1000, height: 700 } } = {}) {

@@ -1,15 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Dish Planner developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page in Chromium with real pointer, touch and key input: every worked
-// state, as designed by keys, clicks or a thumb drag, and compact, on
-// phones and at 200% and 400% zoom, by taps, touch drags and keys, with
-// text and targets large enough, nothing out of reach, and no fault axe-
-// core finds with its target-size rule on; every control's place as
-// designed at one and two device pixels a CSS pixel; held arrows and
-// tracks, by mouse and by finger; the range's ends, the focus order, the
-// ways out (what readers get is Orca's check, tests/orca); in forced colours,
-// the profile bars and the arrows standing out in both arrangements.
+// The page with real pointer, touch and key input, in Chromium, Firefox and
+// WebKit through one test body: every worked state, as designed by keys,
+// clicks or a thumb drag, and compact, on phones and at 200% and 400%
+// zoom, by taps, touch drags and keys, with no scrolling across; on
+// opening, the focus first in the Tab order and, as designed, every
+// control at its place (at one and two device pixels a CSS pixel), or
+// compact, text and targets large enough, nothing out of reach, and no
+// fault axe-core finds with its target-size rule on. In Chromium: held
+// arrows and tracks, by mouse and by finger; the range's ends; the focus
+// order; the ways out (what readers get is Orca's check, tests/orca); in
+// forced colours, the profile bars and the arrows standing out in both
+// arrangements.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import AxeBuilder from '@axe-core/playwright';
@@ -19,7 +22,7 @@ let server, browser;
 before(async () => { server = await serve(); browser = await launch(); });
 after(async () => { await browser.close(); await server.close(); });
 
-const page = context => drivers.chromium({ browser, context });
+const page = screen => drivers.chromium(screen, browser);
 const shown = async (d, name) => (await d.run(look)).controls[idOf(name)].shown;
 const focus = (d, name) => d.run(([id]) => document.getElementById(id).focus(), idOf(name));
 
@@ -35,43 +38,56 @@ function measure() {
             [Math.max(x, b.right), Math.max(y, b.bottom + scrollY)], [0, 0]) };
 }
 
-const screens = [['as designed', 1000, 700, 1, false], ['phone 320 × 568', 320, 568, 3, true],
-    ['phone 390 × 844', 390, 844, 3, true], ['phone on its side, 844 × 390', 844, 390, 3, true],
-    ['200% zoom, 640 × 400', 640, 400, 2, false], ['400% zoom, 320 × 256', 320, 256, 4, false]]
-    .map(([name, width, height, deviceScaleFactor, touch]) =>
-        [name, { viewport: { width, height }, deviceScaleFactor, isMobile: touch, hasTouch: touch }]);
-
-for (const [name, context] of screens) {
-    const compact = name !== 'as designed';
-    test(`${name}: the worked states by ${context.hasTouch ? 'taps, touch drags' : 'clicks, drags'} and keys`, async () => {
-        const ways = context.hasTouch ? ['drag by touch', 'keys', 'taps'] : ['drag', 'keys', 'clicks'];
-        for (const [i, s] of tables.states.entries()) {
-            const d = await page(context);
-            const seen = await reach(d, server.url, s, ways[i % 3]);
-            expectState(seen, s, compact);
-            assert.ok(seen.scrollWidth <= seen.width, `${s.name}: no scrolling across (${seen.scrollWidth})`);
-            assert.deepEqual(d.errors, []);
-            if (i === 0 && compact) {
-                const m = await d.run(measure);
-                console.log(name, JSON.stringify(m));
-                assert.ok(m.text >= 12 && m.target >= 44 && m.reach[0] <= seen.width, JSON.stringify(m));
-                assert.ok(m.reach[1] <= 844 || !name.includes('390 × 844'), 'the bars and their figures on one screen');
-                const { violations } = await new AxeBuilder({ page: d.page })
-                    .options({ rules: { 'target-size': { enabled: true } } }).analyze();
-                assert.deepEqual(violations.map(v => `${v.id}: ${v.nodes.map(n => n.target).join(' ')}`), []);
-            }
-            await d.close();
-        }
-    });
+// What a screen shows on opening, as the header says.
+async function opening(d, engine, name, { deviceScaleFactor }) {
+    const seen = await open(d, server.url);
+    assert.equal(seen.focused, idOf(tables.tabOrder[0]), 'the focus starts first');
+    if (name.startsWith('as designed')) {
+        expectPlaces(seen);
+        const shot = engine === 'chromium' && await d.page.locator('#window').screenshot();
+        assert.ok(!shot || shot.readUInt32BE(16) === tables.window[0] * deviceScaleFactor, 'as sharp as the screen');
+        return;
+    }
+    const m = await d.run(measure);
+    console.log(engine, name, JSON.stringify(m));
+    assert.ok(m.text >= 12 && m.target >= 44 && m.reach[0] <= seen.width, JSON.stringify(m));
+    assert.ok(m.reach[1] <= 844 || !name.includes('390 × 844'), 'the bars and their figures on one screen');
+    const { violations } = engine === 'chromium' ? await new AxeBuilder({ page: d.page })
+        .options({ rules: { 'target-size': { enabled: true } } }).analyze() : { violations: [] };
+    assert.deepEqual(violations.map(v => `${v.id}: ${v.nodes.map(n => n.target).join(' ')}`), []);
 }
 
-for (const deviceScaleFactor of [1, 2]) {
-    test(`every control at its place, ${deviceScaleFactor} device pixels a CSS pixel`, async () => {
-        const d = await page({ deviceScaleFactor });
-        expectPlaces(await open(d, server.url));
-        const shot = await d.page.locator('#window').screenshot();
-        assert.equal(shot.readUInt32BE(16), tables.window[0] * deviceScaleFactor, 'as sharp as the screen');
-        await d.close();
+const screen = (width, height, deviceScaleFactor = 1, touch = false) =>
+    ({ viewport: { width, height }, deviceScaleFactor, isMobile: touch, hasTouch: touch });
+const designed = screen(1000, 700), phone = screen(390, 844, 3, true);
+const all = tables.states.map(s => s.name), pointer = ['drag', 'keys', 'clicks'], finger = ['drag by touch', 'keys', 'taps'];
+const few = ['start-up', 'diameter 11', 'depth 2.3', '24 inches at 2400 MHz', 'largest ratio and gain'];
+// Engine, screen, the states reached in turn, and the ways, in turn.
+const runs = [['chromium', 'as designed', designed, all, pointer],
+    ['chromium', 'as designed, 2 device pixels a CSS pixel', screen(1000, 700, 2), ['start-up'], pointer],
+    ['chromium', 'phone 320 × 568', screen(320, 568, 3, true), all, finger],
+    ['chromium', 'phone 390 × 844', phone, all, finger],
+    ['chromium', 'phone on its side, 844 × 390', screen(844, 390, 3, true), all, finger],
+    ['chromium', '200% zoom, 640 × 400', screen(640, 400, 2), all, pointer],
+    ['chromium', '400% zoom, 320 × 256', screen(320, 256, 4), all, pointer],
+    ...['firefox', 'webkit'].flatMap(engine => [[engine, 'as designed', designed, few, ['clicks', 'keys']],
+        [engine, 'phone 390 × 844', phone, ['start-up', '24 inches at 2400 MHz'], ['clicks']]])];
+
+for (const [engine, name, context, states, ways] of runs) {
+    test(`${engine}, ${name}: ${states.length} states by ${ways.join(', ')}`, async () => {
+        const d = await drivers[engine](context, engine === 'chromium' ? browser : undefined);
+        try {
+            console.log(engine, await d.version());
+            await opening(d, engine, name, context);
+            for (const [i, s] of states.map(n => tables.states.find(t => t.name === n)).entries()) {
+                const seen = await reach(d, server.url, s, ways[i % ways.length]);
+                expectState(seen, s, !name.startsWith('as designed'));
+                assert.ok(seen.scrollWidth <= seen.width, `${s.name}: no scrolling across (${seen.scrollWidth})`);
+                assert.deepEqual(d.errors ?? [], []);
+            }
+        } finally {
+            await d.close();
+        }
     });
 }
 
@@ -89,7 +105,7 @@ async function hold(d, bar, where, ms, byTouch = false) {
 
 test('held arrows and tracks repeat; the ends hold; a thumb let go stays; Tab goes round', async () => {
     const d = await page();
-    assert.equal((await open(d, server.url)).focused, idOf(tables.tabOrder[0]), 'the focus starts first');
+    await open(d, server.url);
     const held = await hold(d, 'vsbDiam', 'arrow', 1000); // 400 ms, then a step each 50 ms
     assert.ok(held >= 15 && held <= 25 && await shown(d, 'lblDiam') === String(held), `about 13 steps in a second: ${held}`);
     assert.equal(await hold(d, 'vsbDepth', 'track', 1500), 10, 'pages to the top');
@@ -107,11 +123,11 @@ test('held arrows and tracks repeat; the ends hold; a thumb let go stays; Tab go
         assert.equal((await d.run(look)).focused, next === 'print' || !next ? next ?? '' : idOf(next));
     }
     await d.close();
-    const phone = await page(screens[2][1]);
-    await open(phone, server.url);
-    const byFinger = await hold(phone, 'vsbDiam', 'arrow', 1000, true);
+    const inHand = await page(phone);
+    await open(inHand, server.url);
+    const byFinger = await hold(inHand, 'vsbDiam', 'arrow', 1000, true);
     assert.ok(byFinger >= 15 && byFinger <= 25, `a finger's too: ${byFinger}`);
-    await phone.close();
+    await inHand.close();
 });
 
 test('Enter and Escape on a bar press nothing; a click or Alt+X on Exit ends the planner, and closes a page opened so', async () => {
