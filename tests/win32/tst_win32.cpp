@@ -15,6 +15,7 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
+#include <array>
 #include <string>
 
 #include "window/win32/planner_window_win32.h"
@@ -32,16 +33,16 @@ string text(HWND h)
 }
 
 // A control's rectangle in its parent's client area, or a window's client
-// area, as "x,y,w,h".
-string box(HWND h)
+// area: x, y, width, height.
+using Box = std::array<long, 4>;
+Box box(HWND h)
 {
     RECT r;
     if (const HWND parent = GetParent(h))
         GetWindowRect(h, &r), MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
     else
         GetClientRect(h, &r);
-    return to_string(r.left) + "," + to_string(r.top) + "," + to_string(r.right - r.left) + "," +
-           to_string(r.bottom - r.top);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
 const VARIANT self = [] { // the object itself, not one of its parts
@@ -140,14 +141,13 @@ TEST_CASE("what a fault in drawing would change, and places")
     int controls = 0;
     EnumChildWindows(
         w, [](HWND, LPARAM n) { return BOOL(++*reinterpret_cast<int*>(n)); }, LPARAM(&controls));
-    CHECK_EQ(to_string(controls) + " " + box(w), "61 0,0,792,573");
+    CHECK((controls == 61 && box(w) == Box{0, 0, 792, 573}));
     for (const auto& [name, x, y, width, height] : worked::spots)
-        CHECK_EQ(box(win.at(name)), to_string(x) + "," + to_string(y) + "," + to_string(width) +
-                                        "," + to_string(height));
+        CHECK_MESSAGE((box(win.at(name)) == Box{x, y, width, height}), name);
     RECT suggested{10, 10, 20, 20};
     SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(192, 192), LPARAM(&suggested));
-    CHECK_EQ(box(w) + " " + box(win.at("Label5")) + " " + font("lblFdr"),
-             "0,0,1584,1146 576,16,98,50 700 -26"); // moved to 192 dpi
+    CHECK((box(w) == Box{0, 0, 1584, 1146} && box(win.at("Label5")) == Box{576, 16, 98, 50}));
+    CHECK_EQ(font("lblFdr"), "700 -26"); // moved to 192 dpi
     PostMessageW(w, WM_CLOSE, 0, 0);
     CHECK_MESSAGE(win.ended(), "closing the frame ends");
 }
@@ -192,10 +192,8 @@ TEST_CASE("the worked states, by keys, clicks and the thumb")
             moveTo(win, bar, value, way);
         for (const worked::Shown& c : s.shown)
             CHECK_MESSAGE(text(win.at(c.control)) == c.caption, c.control);
-        for (const auto& [member, twips] : s.bars) {
-            const string bar = box(win.at("label7(" + to_string(member) + ")"));
-            CHECK_EQ(bar.substr(bar.rfind(',') + 1), to_string(int(twips / 15 + 0.5f)));
-        }
+        for (const auto& [member, twips] : s.bars)
+            CHECK_EQ(box(win.at("label7(" + to_string(member) + ")"))[3], long(twips / 15 + 0.5f));
         const auto gone = [&](int r) { // 0: both read; 3: neither the bar nor the figure
             const string at = "(" + to_string(r) + ")";
             return Reader(win.at("label7" + at)).invisible() +
