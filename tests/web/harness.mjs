@@ -76,18 +76,21 @@ function pageDriver(page, close, more) {
 }
 
 // Chromium, in a context of the screen given (viewport, deviceScaleFactor,
-// isMobile, hasTouch), in the browser given or one of its own; with the
-// page's errors, taps, and drags by mouse or finger.
+// isMobile, hasTouch) in the browser given or one of its own, or in a
+// profile folder of its own (profile); with the page's errors, taps, and
+// drags by mouse or finger.
 async function chromiumDriver(screen = {}, shared = undefined) {
-    const browser = shared ?? await chromium.launch(chromiumOptions);
-    const ctx = await browser.newContext({ viewport: { width: 1000, height: 700 }, ...screen });
+    const { profile, ...options } = { viewport: { width: 1000, height: 700 }, ...screen };
+    const browser = profile ? null : shared ?? await chromium.launch(chromiumOptions);
+    const ctx = profile ? await chromium.launchPersistentContext(profile, { ...chromiumOptions, ...options })
+        : await browser.newContext(options);
     const page = await ctx.newPage(), errors = [];
     page.on('pageerror', e => errors.push(String(e)));
     page.on('console', m => m.type() === 'error' && errors.push(m.text()));
     const cdp = await ctx.newCDPSession(page);
     const touch = (type, x, y) => cdp.send('Input.dispatchTouchEvent', { type, touchPoints: x === undefined ? [] : [{ x, y }] });
-    return pageDriver(page, () => shared ? ctx.close() : browser.close(), { ctx, errors,
-        version: () => browser.version(), tap: (x, y) => page.touchscreen.tap(x, y),
+    return pageDriver(page, () => browser && !shared ? browser.close() : ctx.close(), { ctx, errors,
+        version: () => browser?.version(), tap: (x, y) => page.touchscreen.tap(x, y),
         // A press at x, y moved to toY; what lets it go.
         async drag(x, y, toY, byTouch) {
             if (byTouch) {
