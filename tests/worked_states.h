@@ -38,7 +38,9 @@ inline const std::vector<State> states = {
      {{0, 0.0f}, {5, 2016.129f}, {6, 0.0f}}},
     {"diameter 11", 1200, 11, 20,
      {{"lblDiam", "11"}, {"Label9", "279.4"}, {"lblGain", "6"}, {"lblDepth", "2"},
-      {"Label10", "50.8"}, {"lblFlen", "3.78"}, {"Label11", "96.012"}, {"lblFdr", "0.34"}}, {}},
+      {"Label10", "50.8"}, {"lblFlen", "3.78"}, {"Label11", "96.012"}, {"lblFdr", "0.34"},
+      {"label8(5)", "1.67"}, {"label8(6)", ""}}, // 25 / (44 * 0.34): members 0 to 5
+     {{5, 1671.123f}, {6, 0.0f}}},
     {"frequency 1300", 1300, 10, 20,
      {{"lblFreq", "1300"}, {"lblGain", "5"}, {"lblFlen", "3.13"}, {"Label9", "254"},
       {"Label10", "50.8"}, {"label8(5)", "2.02"}}, {}},
