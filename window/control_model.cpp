@@ -50,11 +50,6 @@ void ControlModel::setCaption(LabelArray a, int index, std::string caption)
     rows_[memberRow(a, index)].caption = std::move(caption);
 }
 
-float ControlModel::height(LabelArray a, int index) const
-{
-    return rows_[memberRow(a, index)].height;
-}
-
 void ControlModel::setHeight(LabelArray a, int index, float twips)
 {
     rows_[memberRow(a, index)].height = twips;

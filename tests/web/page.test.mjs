@@ -96,9 +96,7 @@ for (const [engine, name, context, states, ways] of runs) {
 async function hold(d, bar, where, ms, byTouch = false) {
     const { at: [x, y, width, height] } = (await d.run(look)).controls[idOf(bar)];
     const at = where === 'arrow' ? y + height - width / 2 : y + width + 1;
-    const release = byTouch ? await d.drag(x + width / 2, at, at, true) : () => d.page.mouse.up();
-    if (!byTouch)
-        await d.page.mouse.move(x + width / 2, at), await d.page.mouse.down();
+    const release = await d.drag(x + width / 2, at, at, byTouch);
     await d.page.waitForTimeout(ms);
     await release();
     return Number(await shown(d, bar));
