@@ -123,4 +123,3 @@ add_test(NAME web_orca COMMAND ${PROJECT_SOURCE_DIR}/tests/orca/check_orca_web.s
   ${PROJECT_BINARY_DIR}/orca-web)
 set(web_checks web_numbers web_session web_page web_app web_orca)
 set_tests_properties(${web_checks} PROPERTIES LABELS web TIMEOUT 300 ENVIRONMENT "${web_env}")
-set_tests_properties(web_page PROPERTIES TIMEOUT 900)

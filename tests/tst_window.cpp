@@ -167,10 +167,10 @@ TEST_CASE("keys")
 TEST_CASE("what screen readers get")
 {
     Window win;
-    for (const auto& [control, readAs, text, hidden] : worked::readAs) {
+    for (const auto& [control, name, text, hidden] : worked::readAs) {
         INFO(control);
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(win.find(control));
-        CHECK_EQ(a->text(QAccessible::Name), qs(readAs));
+        CHECK_EQ(a->text(QAccessible::Name), qs(name));
         // The caption whole: as text, as its one line and as its one run
         // of attributes (bounds start at -1, so that one left unset shows).
         QAccessibleTextInterface* t = a->textInterface();
