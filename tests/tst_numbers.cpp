@@ -172,8 +172,7 @@ TEST_CASE("arithmetic, conversions and the counting loop")
         });
         CHECK(got == r.seen);
     }
-    INFO("the other messages, as the handlers' error lines give them");
-    CHECK_EQ(std::string(rt::RuntimeError(OV).what()), "Run-time error 6: Overflow");
+    INFO("a message no handler's error line gives"); // 6, 5, 9 and 11 are the handlers'
     CHECK_EQ(std::string(rt::RuntimeError(TM).what()), "Run-time error 13: Type mismatch");
 }
 

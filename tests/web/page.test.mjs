@@ -40,9 +40,11 @@ function measure() {
 }
 
 // What a screen shows on opening, as the header says.
-async function opening(d, engine, name, { deviceScaleFactor }) {
+async function opening(d, engine, name, { deviceScaleFactor, forcedColors }) {
     const seen = await open(d, server.url);
     assert.equal(seen.focused, idOf(tables.tabOrder[0]), 'the focus starts first');
+    if (forcedColors)
+        await standOut(d, deviceScaleFactor);
     if (name.startsWith('as designed')) {
         expectPlaces(seen);
         const shot = engine === 'chromium' && await d.page.locator('#window').screenshot();
@@ -71,6 +73,8 @@ const runs = [['chromium', 'as designed', designed, all, pointer],
     ['chromium', 'phone on its side, 844 × 390', screen(844, 390, 3, true), all, finger],
     ['chromium', '200% zoom, 640 × 400', screen(640, 400, 2), all, pointer],
     ['chromium', '400% zoom, 320 × 256', screen(320, 256, 4), all, pointer],
+    ['chromium', 'as designed, in forced colours', { ...designed, forcedColors: 'active' }, ['start-up'], pointer],
+    ['chromium', 'phone 390 × 844, in forced colours', { ...phone, forcedColors: 'active' }, ['start-up'], finger],
     ...['firefox', 'webkit'].flatMap(engine => [[engine, 'as designed', designed, few, ['clicks', 'keys']],
         [engine, 'phone 390 × 844', phone, ['start-up', '24 inches at 2400 MHz'], ['clicks']]])];
 
@@ -102,7 +106,7 @@ async function hold(d, bar, where, ms, byTouch = false) {
     return Number(await shown(d, bar));
 }
 
-test('held arrows and tracks repeat; the ends hold; a thumb let go stays; Tab goes round', async () => {
+test('held arrows and tracks repeat; the ends hold; a thumb let go stays; Tab goes round; Exit or Alt+X ends', async () => {
     const d = await page();
     await open(d, server.url);
     const held = await hold(d, 'vsbDiam', 'arrow', 1000); // 400 ms, then a step each 50 ms
@@ -121,31 +125,31 @@ test('held arrows and tracks repeat; the ends hold; a thumb let go stays; Tab go
         await d.press('Tab');
         assert.equal((await d.run(look)).focused, next === 'print' || !next ? next ?? '' : idOf(next));
     }
-    await d.close();
+    await ends(d, 'click');
     const inHand = await page(phone);
     await open(inHand, server.url);
     const byFinger = await hold(inHand, 'vsbDiam', 'arrow', 1000, true);
     assert.ok(byFinger >= 15 && byFinger <= 25, `a finger's too: ${byFinger}`);
-    await inHand.close();
+    await ends(inHand, 'Alt+X');
 });
 
-test('Enter and Escape on a bar press nothing; a click or Alt+X on Exit ends the planner, and closes a page opened so', async () => {
-    for (const how of ['click', 'Alt+X']) {
-        const d = await page();
-        await open(d, server.url);
-        assert.equal(await d.page.getByRole('button', { name: 'Exit', exact: true }).getAttribute('aria-keyshortcuts'),
-            'Alt+X', 'readers are told the key');
-        await focus(d, 'vsbDiam');
-        await d.press('Enter');
-        await d.press('Escape');
-        assert.equal(await d.page.locator('#window').count(), 1, 'Enter and Escape leave the window');
-        await (how === 'click' ? d.page.locator(`#${idOf('cmdExit')}`).click() : d.press(how));
-        assert.equal(await d.page.locator('#window').count(), 0, `${how}: the window is gone`);
-        assert.equal(await d.page.locator('#ended').isVisible(), true, `${how}: says it has ended`);
-        await d.close();
-    }
-    const d = await page(); // a page that a script opened closes itself
+// Enter and Escape on a bar press nothing; then a click or Alt+X on Exit
+// ends the planner, and the page says so.
+async function ends(d, how) {
+    await focus(d, 'vsbDiam');
+    await d.press('Enter');
+    await d.press('Escape');
+    assert.equal(await d.page.locator('#window').count(), 1, 'Enter and Escape leave the window');
+    await (how === 'click' ? d.page.locator(`#${idOf('cmdExit')}`).click() : d.press(how));
+    assert.equal(await d.page.locator('#window').count(), 0, `${how}: the window is gone`);
+    assert.equal(await d.page.locator('#ended').isVisible(), true, `${how}: says it has ended`);
+    await d.close();
+}
+
+test('readers are told Exit\'s key; a page that a script opened closes itself on Alt+X', async () => {
+    const d = await page();
     await open(d, server.url);
+    assert.equal(await d.page.getByRole('button', { name: 'Exit', exact: true }).getAttribute('aria-keyshortcuts'), 'Alt+X');
     const [popup] = await Promise.all([d.ctx.waitForEvent('page'), d.run(([url]) => window.open(url), server.url)]);
     await popup.waitForSelector('#needs', { state: 'detached' });
     const closed = popup.waitForEvent('close');
@@ -172,16 +176,11 @@ function spots() {
     return pairs;
 }
 
-for (const viewport of [{ width: 1000, height: 700 }, { width: 390, height: 844 }]) {
-    test(`forced colours, ${viewport.width} × ${viewport.height}: the profile bars and the arrows stand out`, async () => {
-        const d = await page({ viewport });
-        await d.page.emulateMedia({ forcedColors: 'active' });
-        await open(d, server.url);
-        const pairs = await d.run(spots), png = PNG.sync.read(await d.page.screenshot({ fullPage: true }));
-        const at = (x, y) => png.data.subarray(4 * (Math.floor(y) * png.width + Math.floor(x))).slice(0, 4).join();
-        assert.equal(pairs.length, 5 + 6, 'the five bars of start-up and the six arrows');
-        for (const [i, [x, y, bx, by]] of pairs.entries())
-            assert.notEqual(at(x, y), at(bx, by), `spot ${i} (${pairs[i]}) stands out`);
-        await d.close();
-    });
+// The profile bars of start-up and the arrows differ from what they stand on.
+async function standOut(d, scale) {
+    const pairs = await d.run(spots), png = PNG.sync.read(await d.page.screenshot({ fullPage: true }));
+    const at = (x, y) => png.data.subarray(4 * (Math.floor(y * scale) * png.width + Math.floor(x * scale))).slice(0, 4).join();
+    assert.equal(pairs.length, 5 + 6, 'the five bars of start-up and the six arrows');
+    for (const [i, [x, y, bx, by]] of pairs.entries())
+        assert.notEqual(at(x, y), at(bx, by), `spot ${i} (${pairs[i]}) stands out`);
 }
