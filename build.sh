@@ -33,7 +33,7 @@ windows_packages=(cmake make g++-mingw-w64-x86-64-posix wine wine64 nsis xvfb xa
     "${test_libraries[@]}")
 # Nor does the browser's; its test tools come from the npm registry, pinned.
 web_packages=(cmake make emscripten chromium python3 firefox-esr webkit2gtk-driver xvfb xauth
-    orca speech-dispatcher at-spi2-core xdotool dbus-x11 bc "${test_libraries[@]}")
+    poppler-utils orca speech-dispatcher at-spi2-core xdotool dbus-x11 bc "${test_libraries[@]}")
 
 usage() {
     echo "usage: ./build.sh run | test | sanitize | fuzz | bench | orca | windows | web" >&2
