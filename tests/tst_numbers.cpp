@@ -4,10 +4,9 @@
 // The planner's numbers, against figures written out by hand: the
 // runtime's text forms and its two readings, in any locale, arithmetic,
 // conversions and counting loop; then rounding and gain (the dish profile
-// is the worked states', in tst_session and every view's test). Built three
-// times: with the
-// standard library's number conversions, with the C library's, and by
-// Emscripten for the browser, run under Node.
+// is the worked states', in tst_session and every view's test). Built
+// three times: with the standard library's number conversions, with the C
+// library's, and by Emscripten for the browser, run under Node.
 #define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
 #include <doctest/doctest.h>
 

@@ -31,8 +31,8 @@ public:
     void setCaption(LabelArray a, int index, std::string caption);
 
     // Heights in single-precision twips, 0 or more; 13.888889 stays
-    // 13.888889 (rowHeight reads them). Design time: 15 for every label7
-    // member.
+    // 13.888889 (rowHeight reads them). Design time: 15 for every
+    // label7 member.
     void setHeight(LabelArray a, int index, float twips);
 
     // A scroll bar's value; the view mirrors the widget into it.

@@ -15,11 +15,10 @@ import { execFileSync } from 'node:child_process';
 import { appendFileSync, cpSync, mkdtempSync, readFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import AxeBuilder from '@axe-core/playwright';
 import lighthouse from 'lighthouse';
 import desktop from 'lighthouse/core/config/desktop-config.js';
 import * as chromeLauncher from 'chrome-launcher';
-import { serve, launch, site, siteFiles, chromiumOptions, drivers, open, reach, look, idOf, tables } from './harness.mjs';
+import { serve, launch, site, siteFiles, chromiumOptions, drivers, open, reach, look, idOf, tables, axeFaults } from './harness.mjs';
 
 let server, browser;
 before(async () => { server = await serve(); browser = await launch(); });
@@ -63,8 +62,7 @@ test('installable; asks nothing of any other origin, stores nothing but its file
     assert.deepEqual([cookie, local, session, databases, more], ['', 0, 0, 0, []]);
     assert.match(name, /^dish-planner-[0-9a-f]{16}$/);
     assert.deepEqual(kept.sort(), ['/', ...siteFiles.map(f => `/${f}`)].sort(), 'the worker keeps the site\'s files');
-    const { violations } = await new AxeBuilder({ page: d.page }).analyze();
-    assert.deepEqual(violations.map(v => `${v.id}: ${v.nodes.map(n => n.target).join(' ')}`), []);
+    assert.deepEqual(await axeFaults(d.page), []);
     const refused = await d.run(() => { try { document.body.innerHTML = '<b>a string</b>'; } catch (e) { return e.name; } });
     assert.equal(refused, 'TypeError', 'a string for innerHTML is refused');
     await d.ctx.setOffline(true);

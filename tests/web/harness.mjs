@@ -7,8 +7,9 @@
 // one test body runs in all three: Chromium (Debian's, driven by
 // Playwright), Firefox (Debian's ESR, by puppeteer-core over WebDriver
 // BiDi) and WebKit (Debian's MiniBrowser, by WebKitWebDriver through
-// selenium-webdriver, on the X display the test runs under); a user's way
-// to each worked state; and what a worked state and the places must show.
+// selenium-webdriver, on the X display the test runs under); what axe-core
+// finds; a user's way to each worked state; and what a worked state and
+// the places must show.
 import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
 import { readFileSync } from 'node:fs';
@@ -17,11 +18,13 @@ import { createServer } from 'node:http';
 import { createServer as createNetServer } from 'node:net';
 import { extname, join, normalize } from 'node:path';
 import { chromium } from 'playwright-core';
+import AxeBuilder from '@axe-core/playwright';
 
 export const site = process.env.PLANNER_SITE;
 export const tables = process.env.PLANNER_TABLES && JSON.parse(readFileSync(process.env.PLANNER_TABLES, 'utf8'));
 export const siteFiles = process.env.PLANNER_SITE_FILES?.split(',');
 export const idOf = name => `r${tables.controls.findIndex(c => c.name === name)}`;
+const desktop = { width: 1000, height: 700 }; // every engine's viewport unless given
 const types = { '.html': 'text/html', '.css': 'text/css', '.js': 'text/javascript', '.png': 'image/png' };
 
 // A static server of the folder, as a plain host serves it.
@@ -79,7 +82,7 @@ function pageDriver(page, close, more) {
 // profile folder of its own (profile); with the page's errors, taps, and
 // drags by mouse or finger.
 async function chromiumDriver(screen = {}, shared = undefined) {
-    const { profile, ...options } = { viewport: { width: 1000, height: 700 }, ...screen };
+    const { profile, ...options } = { viewport: desktop, ...screen };
     const browser = profile ? null : shared ?? await chromium.launch(chromiumOptions);
     const ctx = profile ? await chromium.launchPersistentContext(profile, { ...chromiumOptions, ...options })
         : await browser.newContext(options);
@@ -105,14 +108,14 @@ async function chromiumDriver(screen = {}, shared = undefined) {
         } });
 }
 
-async function firefoxDriver({ viewport = { width: 1000, height: 700 } } = {}) {
+async function firefoxDriver({ viewport = desktop } = {}) {
     const { default: puppeteer } = await import('puppeteer-core');
     const browser = await puppeteer.launch({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr',
         headless: true, defaultViewport: viewport });
     return pageDriver(await browser.newPage(), () => browser.close(), { version: () => browser.version() });
 }
 
-async function webkitDriver({ viewport = { width: 1000, height: 700 } } = {}) {
+async function webkitDriver({ viewport = desktop } = {}) {
     const { Builder, Key, Origin } = await import('selenium-webdriver');
     const port = await new Promise(done => { // a free one
         const s = createNetServer().listen(0, '127.0.0.1', () => { const { port } = s.address(); s.close(() => done(port)); });
@@ -133,6 +136,11 @@ async function webkitDriver({ viewport = { width: 1000, height: 700 } } = {}) {
 }
 
 export const drivers = { chromium: chromiumDriver, firefox: firefoxDriver, webkit: webkitDriver };
+
+// What axe-core finds wrong in a Chromium page, with these of its rules
+// set (target-size is off unless turned on): "id: selectors" each.
+export const axeFaults = async (page, rules = {}) => (await new AxeBuilder({ page }).options({ rules }).analyze())
+    .violations.map(v => `${v.id}: ${v.nodes.map(n => n.target).join(' ')}`);
 
 // Opens the page and waits until the view has taken it over; what it shows.
 export async function open(driver, url) {
