@@ -3,7 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The planner's one entry point for people and CI, on Debian 12.
 #   ./build.sh run    install what is missing, build, open the planner
-#   ./build.sh test   install what is missing, build, run every test
+#   ./build.sh test   install what is missing, build, run every test that
+#                     needs no screen reader: the core's, the Qt window's,
+#                     the packaging checks and the JavaScript's format
 # and the further checks that CI runs too:
 #   ./build.sh sanitize   every test again under AddressSanitizer and UBSan,
 #                         with libstdc++'s bounds checks
@@ -16,7 +18,8 @@
 #                         package it (build-windows/*.zip and *-setup.exe)
 # and the planner in the browser, built with Emscripten:
 #   ./build.sh web        build the site (build-web/site/ and its zip), run
-#                         its tests under Node and in headless Chromium
+#                         its tests under Node, in Chromium, Firefox and
+#                         WebKit, and with Orca
 # Both are idempotent: a second run installs nothing and rebuilds only what
 # changed. Under CI (CI set), compiler warnings are errors.
 set -euo pipefail
@@ -28,12 +31,15 @@ packages=(cmake g++ make qt6-base-dev locales-all fonts-liberation2 file
     binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev lintian reuse man-db
     "${test_libraries[@]}")
 
+# What reads the planner aloud on a virtual desktop, for the Orca checks.
+orca_packages=(orca speech-dispatcher at-spi2-core xvfb xauth xdotool dbus-x11 bc)
+
 # The Windows build needs none of Qt.
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix wine wine64 nsis xvfb xauth zip
     "${test_libraries[@]}")
 # Nor does the browser's; its test tools come from the npm registry, pinned.
-web_packages=(cmake make emscripten chromium python3 firefox-esr webkit2gtk-driver xvfb xauth
-    poppler-utils orca speech-dispatcher at-spi2-core xdotool dbus-x11 bc "${test_libraries[@]}")
+web_packages=(cmake make emscripten chromium python3 firefox-esr webkit2gtk-driver poppler-utils
+    "${orca_packages[@]}" "${test_libraries[@]}")
 
 usage() {
     echo "usage: ./build.sh run | test | sanitize | fuzz | bench | orca | windows | web" >&2
@@ -80,7 +86,7 @@ fuzz() {
 
 # The browser tests' tools as package-lock.json pins them, from the npm
 # registry; again only when the lock has changed. No browser is downloaded:
-# the tests drive Debian's Chromium.
+# the tests drive Debian's Chromium, Firefox and WebKit.
 npm_tools() {
     command -v node >/dev/null && command -v npm >/dev/null || install_these nodejs npm
     local dir=tests/web
@@ -119,7 +125,7 @@ fuzz)
     fuzz
     ;;
 orca)
-    install_missing orca speech-dispatcher at-spi2-core xvfb xauth xdotool dbus-x11 bc
+    install_missing "${orca_packages[@]}"
     build default --target dish-planner
     ctest --preset orca
     ;;

@@ -11,14 +11,12 @@ namespace calc {
 rt::Value radius;
 rt::Value fourD;
 rt::Value fourF;
-std::array<rt::Value, 51> rsq;
-std::array<rt::Value, 51> rdepth;
-std::array<rt::Value, 51> rrounded;
+std::array<rt::Value, radiusEntries> rsq;
+std::array<rt::Value, radiusEntries> rdepth;
+std::array<rt::Value, radiusEntries> rrounded;
 rt::Value scratch;
 
 namespace {
-
-constexpr std::int16_t lastMember = 20;
 
 std::size_t arrayIndex(const rt::Value& r)
 {
@@ -32,7 +30,7 @@ std::size_t arrayIndex(const rt::Value& r)
 
 void curve(const rt::Value& diameter, const rt::Value& ratio, ProfileLabels& labels)
 {
-    for (std::int16_t r = 0; r <= lastMember; ++r) {
+    for (std::int16_t r = 0; r < profileMembers; ++r) {
         labels.setBarHeight(r, 0.0f);
         labels.setFigureCaption(r, "");
     }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -13,8 +14,15 @@
 
 namespace calc {
 
+// The members of each of the window's two label arrays, one for each whole
+// inch of radius from 0 to 20.
+inline constexpr std::int16_t profileMembers = 21;
+// The entries of the module's arrays, radius 0 to 50: room for dishes
+// larger than the label arrays can show.
+inline constexpr std::size_t radiusEntries = 51;
+
 // What curve draws into: the bars (label7) and the figures (label8), each
-// addressed by an index from 0 to 20. Any other index raises the
+// addressed by an index from 0 to profileMembers - 1. Any other index raises the
 // subscript-out-of-range error.
 class ProfileLabels {
 public:
@@ -25,17 +33,17 @@ public:
 };
 
 // The module's values. Only curve writes them; they keep what the latest
-// call left. The arrays hold 51 entries (radius 0 to 50) and are never
-// cleared: entries above the latest radius keep older values.
-extern rt::Value radius;                   // diameter / 2, the end of the profile loop
-extern rt::Value fourD;                    // diameter * 4
-extern rt::Value fourF;                    // fourD * F/D ratio: four times the focal length
-extern std::array<rt::Value, 51> rsq;      // r^2
-extern std::array<rt::Value, 51> rdepth;   // rsq(r) / fourF, inches
-extern std::array<rt::Value, 51> rrounded; // rdepth(r) rounded to 2 places
-extern rt::Value scratch;                  // the copy handed to decplaces
+// call left. The arrays hold radiusEntries and are never cleared: entries above the latest radius
+// keep older values.
+extern rt::Value radius;                         // diameter / 2, the end of the profile loop
+extern rt::Value fourD;                          // diameter * 4
+extern rt::Value fourF;                          // fourD * F/D ratio: four times the focal length
+extern std::array<rt::Value, radiusEntries> rsq; // r^2
+extern std::array<rt::Value, radiusEntries> rdepth;   // rsq(r) / fourF, inches
+extern std::array<rt::Value, radiusEntries> rrounded; // rdepth(r) rounded to 2 places
+extern rt::Value scratch;                             // the copy handed to decplaces
 
-// Clears all 21 bars (height 0) and figures (""), then for r = 0, 1, ...
+// Clears all profileMembers bars (height 0) and figures (""), then for r = 0, 1, ...
 // while r <= diameter / 2 draws bar r at rdepth(r) * 1000 twips (single
 // precision) with the caption r, and figure r as rdepth(r) rounded to two
 // places. Bar captions above the radius keep their earlier text.

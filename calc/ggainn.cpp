@@ -3,14 +3,16 @@
 
 #include "calc/ggainn.h"
 
+#include "calc/units.h"
+
 namespace calc {
 
 rt::Value gain;
 
 void ggainn(const rt::Value& frequency, const rt::Value& diameter)
 {
-    const rt::Value wavelength = rt::Value(std::int16_t{30000}) / frequency;
-    const double diameterCm = rt::dmul(rt::val(diameter.toText()), 2.54);
+    const rt::Value wavelength = rt::Value(units::cmTimesMHz) / frequency;
+    const double diameterCm = rt::dmul(rt::val(diameter.toText()), units::cmPerInch);
     // Pi to five places, not M_PI: with it 1716 MHz on a 24-inch dish would
     // show a gain of 60 where the planner has always shown 59.
     const rt::Value circumference = rt::Value(3.14159) * rt::Value(diameterCm);

@@ -5,7 +5,7 @@
 # into one script with the WebAssembly inside it, so that the page works
 # from any folder of a static host and straight from the disk (file://,
 # where browsers fetch no .wasm); the site around it and its zip; and its
-# tests, the core under Node and the page in Chromium (label "web").
+# tests (tests/web).
 add_library(planner_markup STATIC window/web/markup.cpp window/web/rules.cpp)
 target_link_libraries(planner_markup PUBLIC planner_core)
 add_library(planner_web STATIC window/web/dom.cpp window/web/page.cpp window/web/print.cpp
@@ -74,8 +74,8 @@ add_custom_command(OUTPUT ${site}/sw.js
 set(shipped ${site_files} sw.js _headers)
 
 # The zip: one folder, dish-planner-<version>-web/, to unpack and open.
-set(web_zip ${PROJECT_BINARY_DIR}/dish-planner-${PLANNER_VERSION_TEXT}-web.zip)
-set(zip_root dish-planner-${PLANNER_VERSION_TEXT}-web)
+set(web_zip ${PROJECT_BINARY_DIR}/${PLANNER_ARTEFACT}-web.zip)
+set(zip_root ${PLANNER_ARTEFACT}-web)
 list(TRANSFORM shipped PREPEND ${site}/ OUTPUT_VARIABLE shipped_paths)
 add_custom_command(OUTPUT ${web_zip}
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${PROJECT_BINARY_DIR}/zip
@@ -87,39 +87,7 @@ add_custom_command(OUTPUT ${web_zip}
 add_custom_target(site ALL DEPENDS ${site_paths} ${site}/sw.js ${web_zip})
 
 include(CTest)
-if(NOT BUILD_TESTING)
-  return()
+if(BUILD_TESTING)
+  include(cmake/TestLibraries.cmake)
+  add_subdirectory(tests/web)
 endif()
-include(cmake/TestLibraries.cmake)
-
-# The core's own tests, as the browser build compiles them, under Node.
-foreach(name numbers session)
-  add_executable(web_${name} tests/tst_${name}.cpp)
-  target_link_libraries(web_${name} PRIVATE planner_core test_libraries)
-  target_link_options(web_${name} PRIVATE ${node_options})
-  add_test(NAME web_${name} COMMAND web_${name})
-endforeach()
-
-add_executable(export_tables tests/web/export_tables.cpp)
-target_link_libraries(export_tables PRIVATE planner_core test_libraries)
-target_link_options(export_tables PRIVATE ${node_options})
-set(tables ${PROJECT_BINARY_DIR}/tables.json)
-add_custom_command(OUTPUT ${tables}
-  COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:export_tables> > ${tables}
-  DEPENDS export_tables VERBATIM)
-add_custom_target(web_tables ALL DEPENDS ${tables})
-
-# The page in headless Chromium (Debian's), driven by Playwright; in
-# Firefox and WebKit, whose MiniBrowser wants an X display; what Orca
-# speaks of it in Chromium, in the desktop Orca check's session.
-find_program(NODE NAMES node nodejs REQUIRED)
-set(web_tests ${PROJECT_SOURCE_DIR}/tests/web)
-string(REPLACE ";" "," files "${site_files}")
-set(web_env "PLANNER_SITE=${site};PLANNER_TABLES=${tables};PLANNER_ZIP=${web_zip}"
-  "PLANNER_SOURCE=${PROJECT_SOURCE_DIR};PLANNER_SITE_FILES=${files}")
-add_test(NAME web_page COMMAND xvfb-run -a -s "-nolisten tcp" ${NODE} --test ${web_tests}/page.test.mjs)
-add_test(NAME web_app COMMAND ${NODE} --test ${web_tests}/app.test.mjs)
-add_test(NAME web_orca COMMAND ${PROJECT_SOURCE_DIR}/tests/orca/check_orca_web.sh ${site}
-  ${PROJECT_BINARY_DIR}/orca-web)
-set(web_checks web_numbers web_session web_page web_app web_orca)
-set_tests_properties(${web_checks} PROPERTIES LABELS web TIMEOUT 300 ENVIRONMENT "${web_env}")

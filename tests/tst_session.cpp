@@ -15,7 +15,6 @@
 #include <stdexcept>
 #include <vector>
 
-#include "window/dish_template.h"
 #include "window/metrics.h"
 #include "window/scrolling.h"
 #include "window/session.h"
@@ -166,9 +165,13 @@ TEST_CASE("what each change hands a view, and what it announces")
     }
     Session s;
     s.load();
-    CHECK_EQ(s.everyFigure(), "Diameter 10 inches, 254 millimetres. Depth 2 inches, 50.8 "
+    // A bar's description is every figure; a tooltip is a label's.
+    const std::string every = "Diameter 10 inches, 254 millimetres. Depth 2 inches, 50.8 "
                               "millimetres. Focal length 3.13 inches, 79.502 millimetres. F/D "
-                              "ratio 0.31. Gain 5 times. Rim 2.02 deep at 5 inches.");
+                              "ratio 0.31. Gain 5 times. Rim 2.02 deep at 5 inches.";
+    CHECK_EQ(s.description(row(Ctl::vsbDepth)), every);
+    CHECK_EQ(s.description(row(Ctl::Label10)), "Depth in Millimeters");
+    CHECK_EQ(s.description(row(Ctl::lblFlen)), "");
 }
 
 // ... and moving back to start-up mends every figure.
@@ -216,6 +219,7 @@ TEST_CASE("the steps of a bar, twips as pixels, the groups")
 {
     CHECK((headingOf(Ctl::Label9) == Ctl::Label2 && headingOf(Ctl::vsbDepth) == Ctl::Label5));
     CHECK((!headingOf(Ctl::Label2) && !headingOf(Ctl::cmdExit)));
+    CHECK((accessKey("E&xit") == 'X' && !accessKey("Exit") && !accessKey("Exit&")));
     for (const auto& r : cases::moves) {
         INFO(r.name);
         CHECK_EQ(scrolled(r.bar, r.now, r.move, r.thumb), r.next);
@@ -233,7 +237,7 @@ TEST_CASE("the template of the dish the window shows")
     for (const worked::Template& w : worked::templates) {
         INFO(w.diam << " in at " << w.freq << " MHz");
         Session s;
-        const DishTemplate t = dishTemplate(reach(s, w.freq, w.diam, w.depth).model());
+        const DishTemplate t = reach(s, w.freq, w.diam, w.depth).dishTemplate();
         CHECK_EQ(t.figures.size(), w.figures.size());
         for (std::size_t i = 0; i < w.figures.size() && i < t.figures.size(); ++i)
             CHECK(t.figures[i].find(w.figures[i]) != std::string::npos);
@@ -260,7 +264,7 @@ TEST_CASE("the template of the dish the window shows")
     INFO("no dish to draw");
     Session failed;
     failed.load(), failed.moved(Ctl::vsbDiam, 0); // a focal length of 0
-    CHECK(dishTemplate(failed.model()).sheets.empty());
+    CHECK(failed.dishTemplate().sheets.empty());
 }
 
 } // namespace

@@ -26,6 +26,11 @@ struct State {
     int freq, diam, depth; // the scroll bars' values
     std::vector<Shown> shown;
     std::vector<std::pair<int, float>> bars; // label7 member, height in twips
+    // The value of a bar by its name: at("vsbDiam") is diam.
+    int at(std::string_view bar) const
+    {
+        return bar == "vsbFreq" ? freq : bar == "vsbDiam" ? diam : depth;
+    }
 };
 
 // clang-format off
@@ -129,6 +134,11 @@ inline constexpr struct { std::string_view control, name, text; bool hidden; } r
     {"label7(5)", "bar at 5 inches", "5", false},
     {"label7(6)", "bar at 6 inches", "7", true}};
 // clang-format on
+
+// The three bars, each with the figure that shows where it stands.
+inline constexpr struct {
+    std::string_view bar, figure;
+} bars[] = {{"vsbFreq", "lblFreq"}, {"vsbDiam", "lblDiam"}, {"vsbDepth", "lblDepth"}};
 
 // A user's way along a bar: so many pages, then so many arrow steps. A page
 // is 100 MHz, 1 inch or 0.1 inch, an arrow step 1 MHz, 1 inch or 0.1 inch;

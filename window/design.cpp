@@ -9,18 +9,17 @@ namespace planner {
 
 namespace {
 
-constexpr ControlDesign heading(std::string_view name, Rect twips, std::string_view caption)
+constexpr ControlDesign heading(Ctl c, Rect twips, std::string_view caption)
 {
-    return {.name = name, .twips = twips, .caption = caption, .align = Align::Center};
+    return {.name = nameOf(c), .twips = twips, .caption = caption, .align = Align::Center};
 }
 
 // A figure in a thin frame, centred; the design-time caption is a
 // placeholder that Form_Load overwrites (all but lblFreq's "1200").
-constexpr ControlDesign figure(std::string_view name, Rect twips, Font font,
-                               std::string_view caption, std::string_view meaning,
-                               std::string_view tooltip = {})
+constexpr ControlDesign figure(Ctl c, Rect twips, Font font, std::string_view caption,
+                               std::string_view meaning, std::string_view tooltip = {})
 {
-    return {.name = name,
+    return {.name = nameOf(c),
             .twips = twips,
             .caption = caption,
             .tooltip = tooltip,
@@ -30,11 +29,10 @@ constexpr ControlDesign figure(std::string_view name, Rect twips, Font font,
             .meaning = meaning};
 }
 
-constexpr ControlDesign scrollBar(std::string_view name, int left, ScrollSettings scroll,
-                                  std::string_view meaning)
+constexpr ControlDesign scrollBar(Ctl c, int left, ScrollSettings scroll, std::string_view meaning)
 {
     return {.kind = Kind::ScrollBar,
-            .name = name,
+            .name = nameOf(c),
             .twips = {left, 1320, 255, 1815},
             .scroll = scroll,
             .meaning = meaning};
@@ -77,29 +75,29 @@ constexpr ControlDesign profileBar(int i)
 constexpr DesignTable makeTable()
 {
     DesignTable t = {{
-        heading("Label1", {240, 120, 855, 375}, "Frequency mhz."),
-        heading("Label2", {1200, 120, 735, 375}, "Diameter in ins."),
-        heading("Label3", {2160, 120, 855, 375}, "F/D Ratio"),
-        heading("Label4", {3120, 120, 855, 375}, "Gain"),
-        heading("Label5", {4320, 120, 735, 375}, "   Depth   in ins."),
-        heading("Label6", {5280, 120, 855, 495}, "Focal Length"),
-        figure("lblFreq", {240, 720, 735, 255}, Font::Bold, "1200", "Frequency {} MHz"),
-        figure("lblDiam", {1320, 600, 615, 255}, Font::Bold, "10", "Diameter {} inches"),
-        figure("lblFdr", {2280, 600, 615, 255}, Font::Bold, ".49", "F/D ratio {}"),
-        figure("lblGain", {3120, 600, 855, 255}, Font::Bold, "11", "Gain {} times"),
-        figure("lblDepth", {4200, 600, 855, 255}, Font::Bold, "5", "Depth {} inches"),
-        figure("lblFlen", {5280, 600, 855, 255}, Font::Bold, "7.4", "Focal length {} inches"),
-        figure("Label9", {1320, 960, 615, 255}, Font::Default, "254", "Diameter {} millimetres",
+        heading(Ctl::Label1, {240, 120, 855, 375}, "Frequency mhz."),
+        heading(Ctl::Label2, {1200, 120, 735, 375}, "Diameter in ins."),
+        heading(Ctl::Label3, {2160, 120, 855, 375}, "F/D Ratio"),
+        heading(Ctl::Label4, {3120, 120, 855, 375}, "Gain"),
+        heading(Ctl::Label5, {4320, 120, 735, 375}, "   Depth   in ins."),
+        heading(Ctl::Label6, {5280, 120, 855, 495}, "Focal Length"),
+        figure(Ctl::lblFreq, {240, 720, 735, 255}, Font::Bold, "1200", "Frequency {} MHz"),
+        figure(Ctl::lblDiam, {1320, 600, 615, 255}, Font::Bold, "10", "Diameter {} inches"),
+        figure(Ctl::lblFdr, {2280, 600, 615, 255}, Font::Bold, ".49", "F/D ratio {}"),
+        figure(Ctl::lblGain, {3120, 600, 855, 255}, Font::Bold, "11", "Gain {} times"),
+        figure(Ctl::lblDepth, {4200, 600, 855, 255}, Font::Bold, "5", "Depth {} inches"),
+        figure(Ctl::lblFlen, {5280, 600, 855, 255}, Font::Bold, "7.4", "Focal length {} inches"),
+        figure(Ctl::Label9, {1320, 960, 615, 255}, Font::Default, "254", "Diameter {} millimetres",
                "Diameter in millimeters"),
-        figure("Label10", {4200, 960, 855, 255}, Font::Default, "127", "Depth {} millimetres",
+        figure(Ctl::Label10, {4200, 960, 855, 255}, Font::Default, "127", "Depth {} millimetres",
                "Depth in Millimeters"),
-        figure("Label11", {5280, 960, 855, 255}, Font::Default, "197.96",
+        figure(Ctl::Label11, {5280, 960, 855, 255}, Font::Default, "197.96",
                "Focal length {} millimetres", "Focal length in Millimeters"),
-        scrollBar("vsbFreq", 480, {1200, 10000, 1200, 1, 100}, "Frequency in MHz"),
-        scrollBar("vsbDiam", 1440, {10, 40, 10, 1, 1}, "Diameter in inches"),
-        scrollBar("vsbDepth", 4440, {10, 50, 20, 1, 1}, "Depth in tenths of an inch"),
+        scrollBar(Ctl::vsbFreq, 480, {1200, 10000, 1200, 1, 100}, "Frequency in MHz"),
+        scrollBar(Ctl::vsbDiam, 1440, {10, 40, 10, 1, 1}, "Diameter in inches"),
+        scrollBar(Ctl::vsbDepth, 4440, {10, 50, 20, 1, 1}, "Depth in tenths of an inch"),
         {.kind = Kind::Button,
-         .name = "cmdExit",
+         .name = nameOf(Ctl::cmdExit),
          .twips = {7680, 360, 1095, 375},
          .caption = "E&xit",
          .align = Align::Center},
@@ -116,10 +114,12 @@ constexpr DesignTable table = makeTable();
 constexpr FontDesign fonts[] = {
     {{"MS Shell Dlg 2", "Liberation Sans", "Arial", "Helvetica"}, 160, 400},
     {{"MS Sans Serif", "Liberation Sans", "Arial", "Helvetica"}, 195, 700},
+    {{"Liberation Sans", "Arial", "Helvetica"}, 240, 400},
 };
-static_assert(std::size(fonts) == static_cast<std::size_t>(Font::Bold) + 1);
+static_assert(std::size(fonts) == static_cast<std::size_t>(Font::Print) + 1);
 
-// The rows stand where the enums say, and every control fits the window.
+// Every row stands where the enums say, each lone control named as its
+// Ctl, each member in its array; and every control fits the window.
 constexpr bool rowsInPlace()
 {
     for (int i = 0; i < controlCount; ++i) {
@@ -129,20 +129,14 @@ constexpr bool rowsInPlace()
         const auto array = lone                             ? std::string_view{}
                            : i < row(LabelArray::label7, 0) ? std::string_view{"label8"}
                                                             : std::string_view{"label7"};
-        if (d.index != member || (!lone && d.name != array) || d.name.empty())
+        if (d.index != member || d.name != (lone ? nameOf(Ctl(i)) : array))
             return false;
         if (d.twips.left < 0 || d.twips.left + d.twips.width > clientWidth)
             return false;
-        for (int j = 0; lone && j < i; ++j)
-            if (table[j].name == d.name)
-                return false;
     }
     return true;
 }
 static_assert(rowsInPlace());
-static_assert(table[row(Ctl::Label1)].name == "Label1" &&
-              table[row(Ctl::Label11)].name == "Label11" &&
-              table[row(Ctl::lblFlen)].name == "lblFlen");
 static_assert(table[row(Ctl::vsbFreq)].kind == Kind::ScrollBar &&
               table[row(Ctl::vsbDiam)].kind == Kind::ScrollBar &&
               table[row(Ctl::vsbDepth)].kind == Kind::ScrollBar &&

@@ -16,17 +16,19 @@
 #include <string>
 #include <string_view>
 
+#include "calc/curve.h"
+
 namespace planner {
 
 inline constexpr int twipsPerInch = 1440;
-inline constexpr int twipsPerPixel = twipsPerInch / 96; // 15 at 96 dpi
-inline constexpr int clientWidth = 11880;               // 792 pixels
-inline constexpr int clientHeight = 8595;               // 573 pixels
-inline constexpr int arrayMembers = 21;                 // label7 and label8: indices 0 to 20
+inline constexpr int twipsPerPixel = twipsPerInch / 96;   // 15 at 96 dpi
+inline constexpr int clientWidth = 11880;                 // 792 pixels
+inline constexpr int clientHeight = 8595;                 // 573 pixels
+inline constexpr int arrayMembers = calc::profileMembers; // label7 and label8, each
 
 enum class Kind : std::uint8_t { Label, ScrollBar, Button };
 enum class Align : std::uint8_t { Left, Center };
-enum class Font : std::uint8_t { Default, Bold };
+enum class Font : std::uint8_t { Default, Bold, Print };
 
 // A font as the design gives it: the faces to try, first that exists;
 // its size in twips (20 to a point); its weight (400 normal, 700 bold).
@@ -41,7 +43,9 @@ struct FontDesign {
 // its label; and the figures' bold one, "MS Sans Serif" 9.75 pt, weight
 // 700. Liberation Sans (Arial's metrics) and the like stand in where the
 // design's face is missing. Example: fontOf(Font::Bold) is 195 twips, 13
-// pixels at 96 dpi.
+// pixels at 96 dpi. Font::Print is what the builder's template is printed
+// in, Liberation Sans or Arial, at the size each of its texts gives (its
+// own size is the template button's on the web page, 12 points).
 const FontDesign& fontOf(Font f);
 
 struct Rect {
@@ -71,28 +75,19 @@ struct ControlDesign {
     std::string_view meaning;
 };
 
-// The lone controls, in the order of their rows at the head of the table.
-enum class Ctl : std::uint8_t {
-    Label1,
-    Label2,
-    Label3,
-    Label4,
-    Label5,
-    Label6,
-    lblFreq,
-    lblDiam,
-    lblFdr,
-    lblGain,
-    lblDepth,
-    lblFlen,
-    Label9,
-    Label10,
-    Label11,
-    vsbFreq,
-    vsbDiam,
-    vsbDepth,
-    cmdExit,
-};
+// The lone controls, in the order of their rows at the head of the table:
+// one list, from which both their names and the Ctl enum come.
+// clang-format off
+#define PLANNER_LONE_CONTROLS(X) \
+    X(Label1) X(Label2) X(Label3) X(Label4) X(Label5) X(Label6) \
+    X(lblFreq) X(lblDiam) X(lblFdr) X(lblGain) X(lblDepth) X(lblFlen) \
+    X(Label9) X(Label10) X(Label11) \
+    X(vsbFreq) X(vsbDiam) X(vsbDepth) X(cmdExit)
+// clang-format on
+
+#define PLANNER_ENUMERATOR(name) name,
+enum class Ctl : std::uint8_t { PLANNER_LONE_CONTROLS(PLANNER_ENUMERATOR) };
+#undef PLANNER_ENUMERATOR
 inline constexpr int loneControls = static_cast<int>(Ctl::cmdExit) + 1;
 
 // The two control arrays; their members follow the lone controls.
@@ -120,6 +115,27 @@ const DesignTable& designTable();
 // profile's members. Examples: headingOf(Ctl::Label9) is Ctl::Label2
 // ("Diameter in ins."); headingOf(Ctl::vsbDepth) is Ctl::Label5.
 std::optional<Ctl> headingOf(Ctl c);
+
+// A lone control's name, as the list above spells it. Example:
+// nameOf(Ctl::lblFdr) is "lblFdr".
+constexpr std::string_view nameOf(Ctl c)
+{
+#define PLANNER_NAME(name) #name,
+    constexpr std::string_view names[] = {PLANNER_LONE_CONTROLS(PLANNER_NAME)};
+#undef PLANNER_NAME
+    return names[static_cast<int>(c)];
+}
+
+// A caption's access key, the letter after its "&", in upper case; none
+// without one. Example: accessKey("E&xit") is 'X'.
+constexpr std::optional<char> accessKey(std::string_view caption)
+{
+    const auto amp = caption.find('&');
+    if (amp == std::string_view::npos || amp + 1 >= caption.size())
+        return std::nullopt;
+    const char c = caption[amp + 1];
+    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+}
 
 // The name a control goes by: a lone control's own name, an array member's
 // name(index). Examples: controlName(row(Ctl::lblFdr)) is "lblFdr";

@@ -21,4 +21,10 @@ int toPixels(double twips, int dpi);
 // The dpi at which a CSS pixel, or a Qt logical pixel, is 15 twips.
 inline constexpr int logicalDpi = twipsPerInch / twipsPerPixel; // 96
 
+// Twips as whole CSS or Qt logical pixels. Example: 1320 twips are 88.
+inline int toLogicalPixels(double twips)
+{
+    return toPixels(twips, logicalDpi);
+}
+
 } // namespace planner

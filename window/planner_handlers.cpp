@@ -6,6 +6,7 @@
 #include "calc/curve.h"
 #include "calc/decplaces.h"
 #include "calc/ggainn.h"
+#include "calc/units.h"
 
 namespace planner {
 
@@ -13,7 +14,7 @@ namespace {
 
 using rt::Value;
 
-constexpr double millimetresPerInch = 25.4;
+using calc::units::mmPerInch;
 constexpr double inchesPerDepthStep = 0.1;
 
 double strict(const std::string& caption)
@@ -126,7 +127,7 @@ void PlannerHandlers::diameterText()
 
 void PlannerHandlers::diameterMillimetres()
 {
-    const double mm = rt::dmul(strict(m_.caption(Ctl::lblDiam)), millimetresPerInch);
+    const double mm = rt::dmul(strict(m_.caption(Ctl::lblDiam)), mmPerInch);
     m_.setCaption(Ctl::Label9, rt::doubleToText(mm));
 }
 
@@ -147,7 +148,7 @@ void PlannerHandlers::depthText()
 
 void PlannerHandlers::depthMillimetres()
 {
-    const double mm = rt::dmul(strict(m_.caption(Ctl::lblDepth)), millimetresPerInch);
+    const double mm = rt::dmul(strict(m_.caption(Ctl::lblDepth)), mmPerInch);
     m_.setCaption(Ctl::Label10, rt::doubleToText(mm));
 }
 
@@ -159,7 +160,7 @@ void PlannerHandlers::focalLength()
     calc::decplaces(unrounded, places);
     flen = calc::rounded;
     m_.setCaption(Ctl::lblFlen, flen.toText());
-    const double mm = rt::dmul(strict(m_.caption(Ctl::lblFlen)), millimetresPerInch);
+    const double mm = rt::dmul(strict(m_.caption(Ctl::lblFlen)), mmPerInch);
     m_.setCaption(Ctl::Label11, rt::doubleToText(mm));
 }
 

@@ -102,4 +102,21 @@ std::string Session::everyFigure() const
     return allFigures(model_);
 }
 
+std::string Session::description(int row) const
+{
+    const ControlDesign& d = designTable().at(row);
+    return d.kind == Kind::ScrollBar ? everyFigure() : std::string(d.tooltip);
+}
+
+DishTemplate Session::dishTemplate() const
+{
+    const auto c = [this](Ctl control) { return model_.caption(control); };
+    ShownDish shown{
+        c(Ctl::lblFreq), c(Ctl::lblDiam), c(Ctl::Label9), c(Ctl::lblDepth), c(Ctl::Label10),
+        c(Ctl::lblFlen), c(Ctl::Label11), c(Ctl::lblFdr), c(Ctl::lblGain),  {}};
+    for (int i = 0; i < arrayMembers; ++i)
+        shown.profile.push_back(model_.caption(LabelArray::label8, i));
+    return planner::dishTemplate(shown);
+}
+
 } // namespace planner

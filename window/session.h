@@ -14,7 +14,7 @@
 // members that differ (not lblDepth: it shows "2" still), the announcement
 // "Diameter 11 inches, 279.4 millimetres. Focal length 3.78 inches, 96.012
 // millimetres. F/D ratio 0.34. Gain 6 times. Rim 1.67 deep at 5 inches.",
-// no error, and no close.
+// no error, and no close. A view asks the session alone, never its model.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +24,7 @@
 #include <string_view>
 #include <vector>
 
+#include "builder/dish_template.h"
 #include "window/control_model.h"
 #include "window/planner_handlers.h"
 
@@ -31,7 +32,10 @@ namespace planner {
 
 // What a view applies after an action.
 struct Update {
-    std::vector<int> rows;    // design rows whose caption or height changed, in row order
+    // The labels whose caption or height changed, by design row in row
+    // order: what a view redraws. Only labels: the handlers write captions
+    // and heights, which only labels have.
+    std::vector<int> rows;
     std::string announcement; // for screen readers; empty when no figure changed
     std::string error;        // one line when the handler failed, else empty
     bool close = false;       // the window goes, and with it the planner
@@ -80,9 +84,18 @@ public:
     std::string spoken(int row) const;
     // A vanished bar or an empty figure, which readers pass by.
     bool hidden(int row) const;
-    // Every figure now shown, as one sentence (a bar's description).
+    // Where a bar stands. Example: value(Ctl::vsbDiam) is 10 at start-up.
+    std::int16_t value(Ctl bar) const { return model_.value(bar); }
+    // Every figure now shown, as one sentence.
     std::string everyFigure() const;
-    const ControlModel& model() const { return model_; }
+    // What readers get as a control's description: a bar's is every
+    // figure now shown (so that Where Am I repeats them), a control with a
+    // tooltip has the tooltip, any other none (""). Example, at start-up:
+    // vsbDiam's begins "Diameter 10 inches, 254 millimetres."; Label10's
+    // is "Depth in Millimeters".
+    std::string description(int row) const;
+    // The builder's template of the dish the window shows now.
+    DishTemplate dishTemplate() const;
 
 private:
     Update run(Event e) noexcept;

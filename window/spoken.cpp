@@ -7,15 +7,11 @@
 #include <numeric>
 #include <optional>
 
+#include "runtime/text.h"
+
 namespace planner {
 
 namespace {
-
-void replaceAll(std::string& s, std::string_view what, std::string_view with)
-{
-    for (auto at = s.find(what); at != std::string::npos; at = s.find(what, at + with.size()))
-        s.replace(at, what.size(), with);
-}
 
 // A figure, and the millimetre figure below it if it has one, read together.
 struct Reading {
@@ -35,8 +31,8 @@ std::string spokenForm(const ControlDesign& d, std::string_view caption)
     if (d.meaning.empty())
         return std::string(caption);
     std::string spoken(d.meaning);
-    replaceAll(spoken, "{r}", std::to_string(d.index) + (d.index == 1 ? " inch" : " inches"));
-    replaceAll(spoken, "{}", caption);
+    rt::replaceAll(spoken, "{r}", std::to_string(d.index) + (d.index == 1 ? " inch" : " inches"));
+    rt::replaceAll(spoken, "{}", caption);
     return spoken;
 }
 

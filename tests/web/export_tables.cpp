@@ -3,8 +3,9 @@
 
 // What the browser tests and tools read, written as JSON from the tables
 // the C++ tests use, so that nothing is typed twice: the window's size and
-// Tab order, every control of the design table with its place in CSS
-// pixels and a bar's range, the worked states (their figures, and the
+// Tab order, every control of the design table with its element's id, its
+// place in CSS pixels and a bar's range, the figure each bar moves, the
+// worked states (their figures, and the
 // user's way from start-up to each bar's value), the spots, and the worked
 // templates. Example: a state's "moves" {"vsbDiam": [7, 0, true]} are 7
 // pages down and no arrow step.
@@ -14,31 +15,30 @@
 
 #include "window/design.h"
 #include "window/metrics.h"
+#include "window/web/markup.h"
 #include "worked_states.h"
 
 using nlohmann::json;
 
 namespace {
 
-int px(double twips)
-{
-    return planner::toPixels(twips, planner::logicalDpi);
-}
+constexpr auto px = planner::toLogicalPixels;
 
 json state(const worked::State& s)
 {
-    json shown = json::array(), bars = json::array(), moves;
+    json shown = json::array(), bars = json::array(), moves, values;
     for (const worked::Shown& c : s.shown)
         shown.push_back(json::array({c.control, c.caption}));
     for (const auto& [member, twips] : s.bars)
-        bars.push_back(json::array({member, px(twips)}));
-    for (const auto& [bar, from, to] : {std::tuple{"vsbFreq", 1200, s.freq},
-                                        {"vsbDiam", 10, s.diam}, {"vsbDepth", 20, s.depth}}) {
-        const worked::Moves m = worked::moves(bar, from, to);
-        moves[bar] = json::array({m.pages, m.lines, m.down});
+        bars.push_back(json::array({member, planner::toLogicalPixels(twips)}));
+    for (const auto& [bar, figure] : worked::bars) {
+        const int from = planner::designTable()[planner::rowNamed(bar).value()].scroll.value;
+        const worked::Moves m = worked::moves(bar, from, s.at(bar));
+        moves[std::string(bar)] = json::array({m.pages, m.lines, m.down});
+        values[std::string(bar)] = s.at(bar);
     }
-    return {{"name", s.name}, {"freq", s.freq}, {"diam", s.diam}, {"depth", s.depth},
-            {"shown", shown},  {"bars", bars},   {"moves", moves}};
+    return {{"name", s.name},   {"freq", s.freq}, {"diam", s.diam}, {"depth", s.depth},
+            {"values", values}, {"shown", shown}, {"bars", bars},   {"moves", moves}};
 }
 
 } // namespace
@@ -46,12 +46,15 @@ json state(const worked::State& s)
 int main()
 {
     json all = {{"window", {px(planner::clientWidth), px(planner::clientHeight)}}};
+    for (const auto& [bar, figure] : worked::bars)
+        all["figureOf"][std::string(bar)] = figure;
     for (const planner::Ctl c : planner::tabOrder)
         all["tabOrder"].push_back(planner::controlName(row(c)));
     for (int r = 0; r < planner::controlCount; ++r) {
         const planner::ControlDesign& d = planner::designTable()[r];
         all["controls"].push_back(
             {{"name", planner::controlName(r)},
+             {"id", planner::web::elementId(r)},
              {"box", {px(d.twips.left), px(d.twips.top), px(d.twips.width), px(d.twips.height)}},
              {"range", {d.scroll.min, d.scroll.max}}});
     }
@@ -60,7 +63,10 @@ int main()
     for (const auto& [name, x, y, width, height] : worked::spots)
         all["spots"].push_back(json::array({name, x, y, width, height}));
     for (const worked::Template& t : worked::templates)
-        all["templates"].push_back({{"freq", t.freq}, {"diam", t.diam}, {"depth", t.depth},
-                                    {"sheets", t.sheets}, {"figures", t.figures}});
+        all["templates"].push_back({{"freq", t.freq},
+                                    {"diam", t.diam},
+                                    {"depth", t.depth},
+                                    {"sheets", t.sheets},
+                                    {"figures", t.figures}});
     std::cout << all.dump(1) << "\n";
 }

@@ -23,7 +23,7 @@ import AxeBuilder from '@axe-core/playwright';
 export const site = process.env.PLANNER_SITE;
 export const tables = process.env.PLANNER_TABLES && JSON.parse(readFileSync(process.env.PLANNER_TABLES, 'utf8'));
 export const siteFiles = process.env.PLANNER_SITE_FILES?.split(',');
-export const idOf = name => `r${tables.controls.findIndex(c => c.name === name)}`;
+export const idOf = name => tables.controls.find(c => c.name === name).id; // the view's own
 const desktop = { width: 1000, height: 700 }; // every engine's viewport unless given
 const types = { '.html': 'text/html', '.css': 'text/css', '.js': 'text/javascript', '.png': 'image/png' };
 
@@ -64,7 +64,7 @@ export function look() {
             thumb: t && [t.left, t.top, t.width, t.height], across: parseFloat(getComputedStyle(e, '::after').width) || 0 };
     }
     return { ready: !document.getElementById('needs'), focused: document.activeElement?.id, controls,
-        window: w && [w.width, w.height], width: innerWidth, inner: document.documentElement.clientWidth,
+        window: w && [w.width, w.height], width: innerWidth, height: innerHeight, inner: document.documentElement.clientWidth,
         scrollWidth: document.documentElement.scrollWidth };
 }
 
@@ -162,7 +162,7 @@ async function moveTo(driver, bar, state, way) {
     const id = idOf(bar), [pages, lines, down] = state.moves[bar];
     await driver.run(([id]) => document.getElementById(id).scrollIntoView({ block: 'nearest' }), id);
     if (way.startsWith('drag') && bar !== 'vsbFreq') // 8800 MHz in a bar: no drag reaches each one
-        return drag(driver, bar, state[bar.slice(3).toLowerCase()], way === 'drag by touch');
+        return drag(driver, bar, state.values[bar], way === 'drag by touch');
     for (let i = 0; i < pages + lines; ++i) {
         const { at: [x, y, width, height], thumb: [, top, , length] } = (await driver.run(look)).controls[id];
         const [from, to] = down ? [top + length, y + height - width] : [y + width, top];
@@ -178,7 +178,7 @@ async function moveTo(driver, bar, state, way) {
 }
 
 async function drag(driver, bar, target, byTouch) {
-    const [min, max] = tables.controls.find(c => c.name === bar).range, figure = idOf(`lbl${bar.slice(3)}`);
+    const [min, max] = tables.controls.find(c => c.name === bar).range, figure = idOf(tables.figureOf[bar]);
     const { controls } = await driver.run(look), { at: [x, y, width, height], thumb: [, top, , length] } = controls[idOf(bar)];
     const to = y + width + ((target - min) / (max - min)) * (height - 2 * width - length) + length / 2;
     const release = await driver.drag(x + width / 2, top + length / 2, to, byTouch);

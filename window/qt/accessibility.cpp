@@ -9,16 +9,12 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include "window/qt/text.h"
 #include "window/session.h"
 
 namespace planner {
 
 namespace {
-
-QString qstr(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
 
 // Each control of a planner window, with its window's readers and its
 // design row; a window itself with row -1.
@@ -50,7 +46,9 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return qstr(session_.spoken(row_));
+            return qs(session_.spoken(row_));
+        if (t == QAccessible::Description)
+            return qs(session_.description(row_));
         return QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override
@@ -99,12 +97,12 @@ private:
     int row_;
 };
 
-// A scroll bar: its value, and as description every figure now shown,
+// A scroll bar: its value, and its description (every figure now shown),
 // computed when asked, so no change event disturbs the reader.
 class AccessibleScrollBar : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-    AccessibleScrollBar(QScrollBar* b, const Session& session)
-        : QAccessibleWidget(b, QAccessible::ScrollBar), session_(session)
+    AccessibleScrollBar(QScrollBar* b, Registered r)
+        : QAccessibleWidget(b, QAccessible::ScrollBar), session_(r.readers->session()), row_(r.row)
     {
     }
     QScrollBar* bar() const { return qobject_cast<QScrollBar*>(widget()); }
@@ -119,7 +117,7 @@ public:
         if (t == QAccessible::Value)
             return QString::number(bar()->value());
         if (t == QAccessible::Description)
-            return qstr(session_.everyFigure());
+            return qs(session_.description(row_));
         return QAccessibleWidget::text(t);
     }
     QVariant currentValue() const override { return bar()->value(); }
@@ -130,6 +128,7 @@ public:
 
 private:
     const Session& session_;
+    int row_;
 };
 
 // The announcement: an accessible-only notification, a child of the window
@@ -188,7 +187,7 @@ QAccessibleInterface* factory(const QString&, QObject* o)
     if (auto* label = qobject_cast<QLabel*>(o))
         return new AccessibleLabel(label, r);
     if (auto* bar = qobject_cast<QScrollBar*>(o))
-        return new AccessibleScrollBar(bar, r.readers->session());
+        return new AccessibleScrollBar(bar, r);
     if (auto* w = qobject_cast<QWidget*>(o); w && r.row < 0)
         return new AccessibleWindow(
             w, QAccessible::queryAccessibleInterface(const_cast<ScreenReaders*>(r.readers)));

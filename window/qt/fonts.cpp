@@ -5,7 +5,8 @@
 
 #include <QStringList>
 
-#include "window/design.h"
+#include "window/qt/text.h"
+
 namespace planner {
 
 QFont fontFor(Font which)
@@ -13,7 +14,7 @@ QFont fontFor(Font which)
     const FontDesign& design = fontOf(which);
     QStringList faces;
     for (std::string_view face : design.faces)
-        faces << QString::fromUtf8(face.data(), qsizetype(face.size()));
+        faces << qs(face);
     QFont f;
     f.setFamilies(faces);
     f.setStyleHint(QFont::SansSerif);

@@ -15,24 +15,17 @@
 #include "window/metrics.h"
 #include "window/qt/accessibility.h"
 #include "window/qt/fonts.h"
+#include "window/qt/text.h"
 
 namespace planner {
 
 namespace {
 
-int px(double twips)
-{
-    return toPixels(twips, logicalDpi);
-}
+constexpr auto px = toLogicalPixels;
 
 QRect pixels(const Rect& r)
 {
     return {px(r.left), px(r.top), px(r.width), px(r.height)};
-}
-
-QString text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
 // Every control is known to the screen readers before it first tells them
@@ -80,7 +73,7 @@ QLabel* makeLabel(const ControlDesign& d, int row, ScreenReaders* r, QWidget* pa
     }
     if (d.font != Font::Default)
         label->setFont(fontFor(d.font));
-    label->setText(text(d.caption));
+    label->setText(qs(d.caption));
     return label;
 }
 
@@ -89,7 +82,7 @@ QLabel* makeLabel(const ControlDesign& d, int row, ScreenReaders* r, QWidget* pa
 PlannerWindow::PlannerWindow(QWidget* parent) : QWidget(parent)
 {
     readers_ = new ScreenReaders(this, session_); // before anything asks for an interface
-    setWindowTitle(text(planner::windowTitle));
+    setWindowTitle(qs(planner::windowTitle));
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/planner-16.png"));
     icon.addFile(QStringLiteral(":/icons/planner-32.png"));
@@ -113,18 +106,18 @@ void PlannerWindow::build()
             w = bars_[i] = makeScrollBar(d, int(i), readers_, this);
             break;
         case Kind::Button:
-            w = exit_ = new QPushButton(text(d.caption), this);
+            w = exit_ = new QPushButton(qs(d.caption), this);
             exit_->setAutoDefault(false);
             break;
         case Kind::Label:
             w = labels_[i] = makeLabel(d, int(i), readers_, this);
             break;
         }
-        w->setObjectName(QString::fromStdString(controlName(int(i))));
+        w->setObjectName(qs(controlName(int(i))));
         w->setGeometry(pixels(d.twips));
-        w->setToolTip(text(d.tooltip));
+        w->setToolTip(qs(d.tooltip));
         if (d.kind == Kind::ScrollBar)
-            w->setAccessibleName(text(d.meaning));
+            w->setAccessibleName(qs(d.meaning));
     }
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(focusable(tabOrder[i - 1]), focusable(tabOrder[i]));
@@ -146,18 +139,17 @@ void PlannerWindow::connectEvents()
 void PlannerWindow::apply(const Update& u)
 {
     for (const int r : u.rows) {
-        if (QLabel* label = labels_.at(r)) { // the handlers change labels only
-            QRect g = label->geometry();
-            g.setHeight(px(session_.heightTwips(r)));
-            label->setGeometry(g);
-            label->setText(QString::fromStdString(session_.caption(r)));
-        }
+        QLabel* label = labels_.at(r);
+        QRect g = label->geometry();
+        g.setHeight(px(session_.heightTwips(r)));
+        label->setGeometry(g);
+        label->setText(qs(session_.caption(r)));
     }
     if (!u.error.empty()) {
         std::cerr << u.error << std::endl;
         QApplication::beep();
     }
-    readers_->announce(QString::fromStdString(u.announcement));
+    readers_->announce(qs(u.announcement));
     if (u.close)
         close();
 }

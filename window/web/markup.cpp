@@ -4,7 +4,7 @@
 #include "window/web/markup.h"
 
 #include <algorithm>
-#include <cctype>
+#include <optional>
 
 namespace planner::web {
 
@@ -40,7 +40,7 @@ std::string scrollBar(const Session& s, int r)
                     attribute("aria-orientation", "vertical") + attribute("aria-label", d.meaning) +
                     attribute("aria-valuemin", std::to_string(d.scroll.min)) +
                     attribute("aria-valuemax", std::to_string(d.scroll.max)) +
-                    attribute("aria-valuenow", std::to_string(s.model().value(Ctl(r)))) + ">";
+                    attribute("aria-valuenow", std::to_string(s.value(Ctl(r)))) + ">";
     for (const char* part : {"up", "track", "down", "thumb"})
         m += std::string("<div class=\"") + part + "\"></div>";
     return m + "</div>";
@@ -49,14 +49,14 @@ std::string scrollBar(const Session& s, int r)
 // "E&xit" shows as Exit with the x underlined; Alt+X presses it.
 std::string button(int r)
 {
-    const std::string caption(designTable()[r].caption);
-    const auto amp = caption.find('&');
-    std::string m =
+    const std::string_view caption = designTable()[r].caption;
+    const std::string m =
         "<button type=\"button\" class=\"control button\"" + attribute("id", elementId(r));
-    if (amp == std::string::npos || amp + 1 >= caption.size())
+    const std::optional<char> key = accessKey(caption);
+    if (!key)
         return m + ">" + escaped(caption) + "</button>";
-    const std::string key(1, char(std::toupper(static_cast<unsigned char>(caption[amp + 1]))));
-    return m + attribute("aria-keyshortcuts", "Alt+" + key) + ">" +
+    const auto amp = caption.find('&');
+    return m + attribute("aria-keyshortcuts", std::string("Alt+") + *key) + ">" +
            escaped(caption.substr(0, amp)) + "<u class=\"access-key\">" +
            escaped(caption.substr(amp + 1, 1)) + "</u>" + escaped(caption.substr(amp + 2)) +
            "</button>";

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "window/dish_template.h"
 #include "window/metrics.h"
 #include "window/session.h"
 #include "window/web/dom.h"
@@ -101,7 +100,7 @@ Page::Page() : window_(byId("window")), live_(byId("announcement")), labels_(con
     // Printing, from the browser's own command or from the button (which
     // asks for that command), prints the template of the dish shown now.
     listen(val::global("window"), "beforeprint",
-           [this](const val&) { drawTemplate(byId("template"), dishTemplate(session_.model())); });
+           [this](const val&) { drawTemplate(byId("template"), session_.dishTemplate()); });
     listen(byId("print"), "click", [](const val&) { val::global("window").call<void>("print"); });
     keepOffline();
 }
@@ -134,7 +133,7 @@ void Page::show(int r)
         l.spoken.set("textContent", session_.spoken(r));
         l.shown = caption;
     }
-    const int height = toPixels(session_.heightTwips(r), logicalDpi);
+    const int height = toLogicalPixels(session_.heightTwips(r));
     if (designTable()[r].backColor && height != l.height) {
         l.element["style"].call<void>("setProperty", std::string("--bar"), std::to_string(height));
         l.height = height;
@@ -153,8 +152,7 @@ void Page::show(int r)
 void Page::apply(const Update& u)
 {
     for (const int r : u.rows)
-        if (labels_[r])
-            show(r);
+        show(r);
     if (!u.error.empty())
         val::global("console").call<void>("error", u.error);
     if (!u.announcement.empty()) {
@@ -172,11 +170,15 @@ void Page::end()
     val::global("window").call<void>("close"); // where the browser lets a page close itself
 }
 
+// Alt and Exit's access key, by the key's place on the keyboard (its
+// code, "KeyX"), whatever letter the keyboard's layout gives it.
 void Page::key(const val& event)
 {
+    static const std::string exitKey =
+        std::string("Key") + accessKey(designTable()[row(Ctl::cmdExit)].caption).value();
     const bool altOnly =
         event["altKey"].as<bool>() && !event["ctrlKey"].as<bool>() && !event["metaKey"].as<bool>();
-    if (altOnly && event["code"].as<std::string>() == "KeyX") {
+    if (altOnly && event["code"].as<std::string>() == exitKey) {
         event.call<void>("preventDefault");
         apply(session_.exitPressed());
     }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The builder's template on the page, for printing: each sheet of the
-// dishTemplate (window/dish_template.h) as an SVG element of its size in
+// dishTemplate (builder/dish_template.h) as an SVG element of its size in
 // inches, its shapes as they are and the drawing's only within the sheet's
 // tile, its texts as text, so that a PDF of it reads aloud. The print style
 // sheet shows them, a page each, instead of the window.
@@ -10,7 +10,7 @@
 
 #include <emscripten/val.h>
 
-#include "window/dish_template.h"
+#include "builder/dish_template.h"
 
 namespace planner::web {
 

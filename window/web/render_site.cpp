@@ -16,16 +16,11 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/text.h"
 #include "window/web/markup.h"
 #include "window/web/rules.h"
 
 namespace {
-
-void replaceAll(std::string& text, std::string_view what, const std::string& with)
-{
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
-        text.replace(at, what.size(), with);
-}
 
 // The style sheet as shipped: its notes for whoever reads the source go;
 // its licence stays.
@@ -59,13 +54,13 @@ int main(int argc, char** argv)
     planner::Session session;
     session.load();
     if (what == "rules") {
-        replaceAll(text, "(--designed)", planner::web::designedQuery());
+        rt::replaceAll(text, "(--designed)", planner::web::designedQuery());
         dropComments(text);
         text += planner::web::windowRules(session);
     } else {
-        replaceAll(text, empty,
-                   "<div id=\"window\">\n" + planner::web::windowMarkup(session) + "</div>");
-        replaceAll(text, "{{title}}", planner::web::escaped(planner::windowTitle));
+        rt::replaceAll(text, empty,
+                       "<div id=\"window\">\n" + planner::web::windowMarkup(session) + "</div>");
+        rt::replaceAll(text, "{{title}}", planner::web::escaped(planner::windowTitle));
     }
     std::ofstream out(argv[3]);
     out << text;

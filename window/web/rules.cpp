@@ -23,20 +23,9 @@ constexpr int bandRows = 4; // a heading, a figure, its millimetres, a bar
 // each arrow and on the thumb.
 constexpr int compactBarWidth = 48, compactBarLength = 240;
 
-// The CSS font family of one of the design's fonts, its faces in order.
-// Example: Font::Bold is "MS Sans Serif", "Liberation Sans", "Arial",
-// "Helvetica", sans-serif
-std::string cssFamily(Font f)
-{
-    std::string css;
-    for (std::string_view face : fontOf(f).faces)
-        css += "\"" + std::string(face) + "\", ";
-    return css + "sans-serif";
-}
-
 std::string px(double twips)
 {
-    return std::to_string(toPixels(twips, logicalDpi)) + "px";
+    return std::to_string(toLogicalPixels(twips)) + "px";
 }
 
 std::string selector(int row)
@@ -44,31 +33,24 @@ std::string selector(int row)
     return "#" + elementId(row);
 }
 
-std::string colour(std::uint32_t rgb)
-{
-    constexpr const char* hex = "0123456789abcdef";
-    std::string c = "#";
-    for (int shift = 20; shift >= 0; shift -= 4)
-        c += hex[(rgb >> shift) & 0xF];
-    return c;
-}
-
 std::string thumb(const Session& s, int r, int length, int width)
 {
     const ScrollSettings& bar = designTable()[r].scroll;
     const auto g = BarGeometry::of(bar, length, width);
-    return selector(r) +
-           " .thumb { top: " + std::to_string(g.thumbTop(bar, s.model().value(Ctl(r)))) +
+    return selector(r) + " .thumb { top: " + std::to_string(g.thumbTop(bar, s.value(Ctl(r)))) +
            "px; height: " + std::to_string(g.thumb) + "px; }\n";
 }
 
-// What holds in both arrangements: fonts' faces and weights, the profile
+// What holds in both arrangements: fonts' faces and weights (the template
+// button's in the template's font), the profile
 // bars' heights as CSS pixels at 96 dpi (--bar, which the view keeps up to
 // date), a label's own back colour.
 std::string common(const Session& s)
 {
     std::string css = "#window { font-family: " + cssFamily(Font::Default) +
-                      "; font-weight: " + std::to_string(fontOf(Font::Default).weight) + "; }\n";
+                      "; font-weight: " + std::to_string(fontOf(Font::Default).weight) +
+                      "; }\n#print { font-family: " + cssFamily(Font::Print) +
+                      "; font-size: " + px(fontOf(Font::Print).twips) + "; }\n";
     for (int r = 0; r < controlCount; ++r) {
         const ControlDesign& d = designTable()[r];
         std::string rule;
@@ -76,7 +58,7 @@ std::string common(const Session& s)
             rule += " font-family: " + cssFamily(d.font) +
                     "; font-weight: " + std::to_string(fontOf(d.font).weight) + ";";
         if (d.kind == Kind::Label && d.index >= 0 && d.backColor)
-            rule += " --bar: " + std::to_string(toPixels(s.heightTwips(r), logicalDpi)) + ";";
+            rule += " --bar: " + std::to_string(toLogicalPixels(s.heightTwips(r))) + ";";
         if (d.backColor)
             rule += " --back: " + colour(*d.backColor) + ";";
         if (!rule.empty())
@@ -88,7 +70,7 @@ std::string common(const Session& s)
 // The window as designed: every control at its place in the design.
 std::string designed(const Session& s)
 {
-    const int arrow = toPixels(designTable()[row(Ctl::vsbFreq)].twips.width, logicalDpi);
+    const int arrow = toLogicalPixels(designTable()[row(Ctl::vsbFreq)].twips.width);
     std::string css = "#window { width: " + px(clientWidth) + "; height: " + px(clientHeight) +
                       "; --arrow: " + std::to_string(arrow) +
                       "px; font-size: " + px(fontOf(Font::Default).twips) + "; }\n";
@@ -102,7 +84,7 @@ std::string designed(const Session& s)
             css += " font-size: " + px(fontOf(d.font).twips) + ";";
         css += " }\n";
         if (d.kind == Kind::ScrollBar)
-            css += thumb(s, r, toPixels(d.twips.height, logicalDpi), arrow);
+            css += thumb(s, r, toLogicalPixels(d.twips.height), arrow);
     }
     return css;
 }
@@ -192,8 +174,8 @@ int deepestBar()
         for (int v = depth.min; v <= depth.max; ++v) {
             s.moved(Ctl::vsbDepth, std::int16_t(v));
             for (int i = 0; i < arrayMembers; ++i)
-                deepest = std::max(deepest,
-                                   toPixels(s.heightTwips(row(LabelArray::label7, i)), logicalDpi));
+                deepest =
+                    std::max(deepest, toLogicalPixels(s.heightTwips(row(LabelArray::label7, i))));
         }
     }
     return deepest;
@@ -225,6 +207,24 @@ std::string compact(const Session& s)
 }
 
 } // namespace
+
+std::string colour(std::uint32_t rgb)
+{
+    constexpr const char* hex = "0123456789abcdef";
+    std::string c = "#";
+    for (int shift = 20; shift >= 0; shift -= 4)
+        c += hex[(rgb >> shift) & 0xF];
+    return c;
+}
+
+std::string cssFamily(Font f)
+{
+    std::string css;
+    for (std::string_view face : fontOf(f).faces)
+        if (!face.empty())
+            css += "\"" + std::string(face) + "\", ";
+    return css + "sans-serif";
+}
 
 std::string designedQuery()
 {

@@ -16,12 +16,21 @@
 // inch of radius, its bar drawn across to scale.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "window/design.h"
 #include "window/session.h"
 
 namespace planner::web {
+
+// The CSS font family of one of the design's fonts, its faces in order.
+// Example: Font::Bold is "MS Sans Serif", "Liberation Sans", "Arial",
+// "Helvetica", sans-serif
+std::string cssFamily(Font f);
+
+// A colour 0xRRGGBB as CSS writes it. Example: 0x00FFFF is "#00ffff".
+std::string colour(std::uint32_t rgb);
 
 // Where the window as designed fits at 100%, as a media query; the
 // compact arrangement applies where it does not. Example:

@@ -83,19 +83,15 @@ public:
         return answer(child, out, proxy, [&](int r) -> HRESULT {
             if (designTable()[r].kind != Kind::ScrollBar)
                 return proxy();
-            return give(std::to_string(session().model().value(Ctl(r))), out);
+            return give(std::to_string(session().value(Ctl(r))), out);
         });
     }
     STDMETHODIMP get_accDescription(VARIANT child, BSTR* out) override
     {
         const auto proxy = [&] { return proxy_->get_accDescription(child, out); };
         return answer(child, out, proxy, [&](int r) -> HRESULT {
-            const ControlDesign& d = designTable()[r];
-            if (d.kind == Kind::ScrollBar)
-                return give(session().everyFigure(), out);
-            if (!d.tooltip.empty())
-                return give(std::string(d.tooltip), out);
-            return proxy();
+            const std::string description = session().description(r);
+            return description.empty() ? proxy() : give(description, out);
         });
     }
     STDMETHODIMP get_accState(VARIANT child, VARIANT* out) override

@@ -20,7 +20,7 @@ namespace {
 HFONT makeFont(Font which, UINT dpi)
 {
     const FontDesign& f = fontOf(which);
-    return CreateFontW(-scaled(f.twips, dpi), 0, 0, 0, f.weight, FALSE, FALSE, FALSE,
+    return CreateFontW(-toPixels(f.twips, int(dpi)), 0, 0, 0, f.weight, FALSE, FALSE, FALSE,
                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, widen(f.faces[0]).c_str());
 }
@@ -69,11 +69,6 @@ void setRange(HWND bar, const ScrollSettings& s)
 
 } // namespace
 
-int scaled(double twips, UINT dpi)
-{
-    return toPixels(twips, static_cast<int>(dpi));
-}
-
 std::wstring widen(std::string_view utf8)
 {
     if (utf8.empty())
@@ -95,10 +90,11 @@ Fonts::~Fonts()
 HWND createControl(const ControlDesign& d, HWND parent, int id, UINT dpi, const Fonts& fonts)
 {
     const Rect& r = d.twips;
-    HWND h = CreateWindowExW(
-        0, classOf(d.kind), widen(d.caption).c_str(), styleOf(d), scaled(r.left, dpi),
-        scaled(r.top, dpi), scaled(r.width, dpi), scaled(r.height, dpi), parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    HWND h = CreateWindowExW(0, classOf(d.kind), widen(d.caption).c_str(), styleOf(d),
+                             toPixels(r.left, int(dpi)), toPixels(r.top, int(dpi)),
+                             toPixels(r.width, int(dpi)), toPixels(r.height, int(dpi)), parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                             GetModuleHandleW(nullptr), nullptr);
     if (!h)
         return nullptr;
     if (d.kind == Kind::ScrollBar)

@@ -3,7 +3,7 @@
 //
 // The Win32 controls of the planner window, one per design row: labels are
 // STATIC controls, the scroll bars SBS_VERT scroll bar controls, Exit a push
-// button. Also the two fonts and twips scaled to a monitor's dots per inch.
+// button. Also the two fonts, and UTF-8 as Windows' UTF-16.
 // Plain user32, gdi32 and comctl32.
 #pragma once
 
@@ -15,9 +15,6 @@
 #include "window/design.h"
 
 namespace planner::win32 {
-
-// Twips in whole pixels at dpi, by the one rule of window/metrics.h.
-int scaled(double twips, UINT dpi);
 
 // UTF-8 as Windows' UTF-16.
 std::wstring widen(std::string_view utf8);

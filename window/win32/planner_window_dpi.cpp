@@ -9,6 +9,7 @@
 
 #include <utility>
 
+#include "window/metrics.h"
 #include "window/win32/controls_win32.h"
 
 namespace planner::win32 {
@@ -18,9 +19,9 @@ namespace planner::win32 {
 RECT PlannerWindow::rectOf(int r) const
 {
     const ControlDesign& d = designTable()[r];
-    const int left = scaled(d.twips.left, dpi_), top = scaled(d.twips.top, dpi_);
-    return {left, top, left + scaled(d.twips.width, dpi_),
-            top + scaled(session_.heightTwips(r), dpi_)};
+    const int left = toPixels(d.twips.left, int(dpi_)), top = toPixels(d.twips.top, int(dpi_));
+    return {left, top, left + toPixels(d.twips.width, int(dpi_)),
+            top + toPixels(session_.heightTwips(r), int(dpi_))};
 }
 
 void PlannerWindow::place(int r)
@@ -52,7 +53,7 @@ void PlannerWindow::setIcons()
 // The frame around a client area of the design's size at the current dpi.
 void PlannerWindow::resizeFrame(int left, int top)
 {
-    const SIZE client{scaled(clientWidth, dpi_), scaled(clientHeight, dpi_)};
+    const SIZE client{toPixels(clientWidth, int(dpi_)), toPixels(clientHeight, int(dpi_))};
     RECT r{0, 0, client.cx, client.cy};
     AdjustWindowRectExForDpi(&r, frameStyle, FALSE, 0, dpi_);
     frame_ = {r.right - r.left, r.bottom - r.top};

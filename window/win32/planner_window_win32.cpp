@@ -259,8 +259,6 @@ void PlannerWindow::apply(const Update& u)
 {
     HDWP moves = BeginDeferWindowPos(static_cast<int>(u.rows.size()));
     for (const int r : u.rows) {
-        if (designTable()[r].kind != Kind::Label)
-            continue; // the handlers change labels only
         const RECT p = rectOf(r);
         if (moves)
             moves = DeferWindowPos(moves, controls_[r], nullptr, p.left, p.top, p.right - p.left,

@@ -1,13 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Dish Planner developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/dish_template.h"
+#include "builder/dish_template.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "calc/decplaces.h"
+#include "builder/figures.h"
+#include "calc/units.h"
+#include "runtime/value.h"
 
 namespace planner {
 
@@ -21,20 +23,14 @@ constexpr double headingHeight = 0.45, tileHeight = 5.35, footTop = 5.84;
 constexpr double overlap = 0.5; // where two sheets lie one on the other
 constexpr double margin = 0.5;  // around the curve, for its labels; beyond the rim, half
 
-constexpr double mmPerInch = 25.4, square = 100 / mmPerInch, rule = 4;
+using calc::units::mmPerInch;
+constexpr double square = 100 / mmPerInch, rule = 4;
 constexpr double stepAcross = sheetWidth - overlap, stepDown = tileHeight - overlap;
 constexpr double textSize = 8, smallSize = 7;
 
-// A figure to so many places, halves up, as the window rounds its own.
-std::string shown(double x, int places)
-{
-    calc::decplaces(rt::Value(x), rt::Value(std::int16_t(places)));
-    return calc::rounded.toText();
-}
-
 std::string inchesAndMm(double inches)
 {
-    return shown(inches, 2) + " in (" + shown(inches * mmPerInch, 1) + " mm)";
+    return figure(inches, 2) + " in (" + figure(inches * mmPerInch, 1) + " mm)";
 }
 
 Shape line(std::vector<Point> points, double width = 0.5, bool dashed = false)
@@ -52,26 +48,25 @@ Shape text(Point at, std::string s, double size = smallSize, Anchor anchor = Anc
 }
 
 // The figures of the first sheet, from the captions as shown.
-std::vector<std::string> figuresOf(const ControlModel& m)
+std::vector<std::string> figuresOf(const ShownDish& s)
 {
-    const auto c = [&m](Ctl control) { return m.caption(control); };
-    const double cm = 30000 / rt::val(c(Ctl::lblFreq)),
-                 mm = cm * 10; // the wavelength, as the gain has it
-    const double d = rt::val(c(Ctl::lblDiam)), f = rt::val(c(Ctl::lblFlen));
+    const double mhz = rt::val(s.freq), cm = calc::units::wavelengthCm(mhz),
+                 mm = calc::units::wavelengthMm(mhz); // as the gain has it
+    const double d = rt::val(s.diam), f = rt::val(s.flen);
     const double rimAngle = 2 * std::atan(d / (4 * f)) * 180 / std::numbers::pi;
     // Ruze: a loss of exp(-(4 pi e / wavelength)^2) is 1 dB, 10^-0.1, for this e.
     const double rms = mm * std::sqrt(0.1 * std::log(10.0)) / (4 * std::numbers::pi);
-    return {"Frequency " + c(Ctl::lblFreq) + " MHz",
-            "Diameter " + c(Ctl::lblDiam) + " in (" + c(Ctl::Label9) + " mm)",
-            "Depth " + c(Ctl::lblDepth) + " in (" + c(Ctl::Label10) + " mm)",
-            "Focal length " + c(Ctl::lblFlen) + " in (" + c(Ctl::Label11) + " mm)",
-            "F/D ratio " + c(Ctl::lblFdr),
-            "Gain " + c(Ctl::lblGain) + " (" + shown(10 * std::log10(rt::val(c(Ctl::lblGain))), 1) +
-                " dBi)",
-            "Wavelength " + shown(mm, 1) + " mm (" + shown(mm / mmPerInch, 2) + " in)",
-            "Rim angle " + shown(rimAngle, 1) + "\u00b0 (at the focus, from the axis)",
-            "Beamwidth (-3 dB) about " + shown(70 * cm / (d * 2.54), 1) + "\u00b0",
-            "Surface within " + shown(rms, 1) + " mm (" + shown(rms / mmPerInch, 2) +
+    return {"Frequency " + s.freq + " MHz",
+            "Diameter " + s.diam + " in (" + s.diamMm + " mm)",
+            "Depth " + s.depth + " in (" + s.depthMm + " mm)",
+            "Focal length " + s.flen + " in (" + s.flenMm + " mm)",
+            "F/D ratio " + s.fdr,
+            "Gain " + s.gain + " (" + figure(10 * std::log10(rt::val(s.gain)), 1) + " dBi)",
+            "Wavelength " + figure(mm, 1) + " mm (" + figure(mm / mmPerInch, 2) + " in)",
+            "Rim angle " + figure(rimAngle, 1) + "\u00b0 (at the focus, from the axis)",
+            "Beamwidth (-3 dB) about " + figure(70 * cm / (d * calc::units::cmPerInch), 1) +
+                "\u00b0",
+            "Surface within " + figure(rms, 1) + " mm (" + figure(rms / mmPerInch, 2) +
                 " in) RMS: at most 1 dB lost"};
 }
 
@@ -176,14 +171,16 @@ void cross(std::vector<Shape>& own, Point at)
 // The strips a sheet shares with its neighbours: shaded where the next
 // sheet across or down lies on it, and crosses in each strip, at the same
 // places of the drawing on both.
-void strips(std::vector<Shape>& own, const DishTemplate& t, int i, int j)
+void strips(Sheet& sheet, const DishTemplate& t, int i, int j)
 {
     const double tileTop = headingHeight, tileBottom = headingHeight + tileHeight;
+    std::vector<Shape>& own = sheet.own;
     own.push_back(box({0, tileTop}, {sheetWidth, tileBottom})); // the tile's edge
     if (j + 1 < t.columns)
-        own.push_back(box({sheetWidth - overlap, tileTop}, {sheetWidth, tileBottom}, true));
+        sheet.strips.push_back(
+            box({sheetWidth - overlap, tileTop}, {sheetWidth, tileBottom}, true));
     if (i + 1 < t.rows)
-        own.push_back(box({0, tileBottom - overlap}, {sheetWidth, tileBottom}, true));
+        sheet.strips.push_back(box({0, tileBottom - overlap}, {sheetWidth, tileBottom}, true));
     for (const double third : {1.0 / 3, 2.0 / 3}) {
         if (j + 1 < t.columns)
             cross(own, {sheetWidth - overlap / 2, tileTop + third * tileHeight});
@@ -252,14 +249,14 @@ std::vector<Sheet> tiled(const DishTemplate& t, double top, const std::vector<Sh
     std::vector<Sheet> sheets;
     for (int i = 0; i < t.rows; ++i) {
         for (int j = 0; j < t.columns; ++j) {
-            Sheet sheet{{0, headingHeight}, {sheetWidth, headingHeight + tileHeight}, {}, {}};
+            Sheet sheet{{0, headingHeight}, {sheetWidth, headingHeight + tileHeight}, {}, {}, {}};
             for (Shape s : drawing) {
                 for (Point& p : s.points)
                     p = onSheet(p, top, i, j);
                 if (onTile(s))
                     sheet.drawing.push_back(std::move(s));
             }
-            strips(sheet.own, t, i, j);
+            strips(sheet, t, i, j);
             scales(sheet.own);
             notes(sheet.own, t, i, j);
             sheets.push_back(std::move(sheet));
@@ -270,21 +267,20 @@ std::vector<Sheet> tiled(const DishTemplate& t, double top, const std::vector<Sh
 
 } // namespace
 
-DishTemplate dishTemplate(const ControlModel& m)
+DishTemplate dishTemplate(const ShownDish& dish)
 {
     DishTemplate t;
-    t.focalLength = rt::val(m.caption(Ctl::lblFlen));
-    t.radius = rt::val(m.caption(Ctl::lblDiam)) / 2;
+    t.focalLength = rt::val(dish.flen);
+    t.radius = rt::val(dish.diam) / 2;
     if (!(t.focalLength > 0 && t.radius > 0))
         return t; // no dish to draw
     t.rimDepth = t.radius * t.radius / (4 * t.focalLength);
     for (int r = 0; r <= int(t.radius); ++r) {
-        t.marks.push_back(shown(double(r * r) / (4 * t.focalLength), 2));
-        t.differsFromProfile =
-            t.differsFromProfile ||
-            (r < arrayMembers && t.marks.back() != m.caption(LabelArray::label8, r));
+        t.marks.push_back(figure(double(r * r) / (4 * t.focalLength), 2));
+        t.differsFromProfile = t.differsFromProfile || (std::size_t(r) < dish.profile.size() &&
+                                                        t.marks.back() != dish.profile[r]);
     }
-    t.figures = figuresOf(m);
+    t.figures = figuresOf(dish);
     t.columns = tilesFor(t.radius + 1.5 * margin, sheetWidth);
     t.rows = tilesFor(t.rimDepth + 2 * margin, tileHeight);
     // The drawing fills its rows from the vertex's margin up; the focal

@@ -26,20 +26,32 @@
 #include <string>
 #include <vector>
 
-#include "window/control_model.h"
-
 namespace planner {
 
+// The window's figures, as its captions show them: what the template is
+// drawn from. The profile is the depth figure at each inch of radius, as
+// the window's profile shows it ("" beyond the rim).
+struct ShownDish {
+    std::string freq, diam, diamMm, depth, depthMm, flen, flenMm, fdr, gain;
+    std::vector<std::string> profile;
+};
+
 // A sheet's printable area, in inches: within half-inch margins on A4
-// (8.27 by 11.69 inches) and on US Letter (8.5 by 11) alike.
+// (8.27 by 11.69 inches) and on US Letter (8.5 by 11) alike, from the
+// paper's top left corner.
+inline constexpr double sheetMargin = 0.5;
 inline constexpr double sheetWidth = 7.25, sheetHeight = 9.9;
 
 struct Point {
     double x, y;
 };
 
-// A line through points, a rectangle (its corners), or a text at a point.
-// Widths and sizes are in points (72 to the inch).
+// A line through points, a rectangle (its corners), or a text at a point
+// (the start, middle or end of its baseline). Widths and sizes are in
+// points (72 to the inch). A dashed line is dashes of dashLength inches
+// with gaps of dashGap; a shaded box is filled in shadeColour (0xRRGGBB).
+inline constexpr double dashLength = 0.12, dashGap = 0.06;
+inline constexpr unsigned shadeColour = 0xD9D9D9;
 struct Shape {
     enum class Kind : unsigned char { Line, Box, Text };
     enum class Anchor : unsigned char { Start, Middle, End };
@@ -47,18 +59,20 @@ struct Shape {
     std::vector<Point> points;
     double width = 0.5;  // a line's; a text's size
     bool dashed = false; // a line's
-    bool shaded = false; // a box's: filled in light grey, no edge
+    bool shaded = false; // a box's: filled, no edge
     std::string text;    // a text's
     Anchor anchor = Anchor::Start;
     bool bold = false;
 };
 
 // One sheet: the part of the drawing it shows (its tile, a rectangle on
-// the sheet), the drawing's shapes that fall on it, and its own (among
-// them its place in the assembly, row 1 at the top, column 1 at the axis).
+// the sheet); the grey strips where its neighbours lie on it; the
+// drawing's shapes that fall on it; and its own (among them its place in
+// the assembly, row 1 at the top, column 1 at the axis). A view paints
+// them in that order, the drawing only within the tile.
 struct Sheet {
     Point tileTopLeft, tileBottomRight;
-    std::vector<Shape> drawing, own;
+    std::vector<Shape> strips, drawing, own;
 };
 
 struct DishTemplate {
@@ -71,7 +85,8 @@ struct DishTemplate {
     std::vector<Sheet> sheets; // row by row, each left to right
 };
 
-// The template of the dish the window's captions show now.
-DishTemplate dishTemplate(const ControlModel& window);
+// The template of the dish the window shows; without sheets where its
+// focal length or diameter is not above 0 (a handler has failed).
+DishTemplate dishTemplate(const ShownDish& shown);
 
 } // namespace planner
