@@ -27,7 +27,7 @@ cd "$(dirname "$0")"
 
 # Every build's tests take doctest and nlohmann/json, header-only.
 test_libraries=(doctest-dev nlohmann-json3-dev)
-packages=(cmake g++ make qt6-base-dev locales-all fonts-liberation2 file
+packages=(cmake g++ make qt6-base-dev locales-all fonts-liberation2 file nodejs poppler-utils
     binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev lintian reuse man-db
     "${test_libraries[@]}")
 
@@ -36,7 +36,7 @@ orca_packages=(orca speech-dispatcher at-spi2-core xvfb xauth xdotool dbus-x11 b
 
 # The Windows build needs none of Qt.
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix wine wine64 nsis xvfb xauth zip
-    "${test_libraries[@]}")
+    ghostscript nodejs poppler-utils "${test_libraries[@]}")
 # Nor does the browser's; its test tools come from the npm registry, pinned.
 web_packages=(cmake make emscripten chromium python3 firefox-esr webkit2gtk-driver poppler-utils
     "${orca_packages[@]}" "${test_libraries[@]}")

@@ -8,11 +8,11 @@ enable_language(RC)
 
 add_library(planner_win32 STATIC
   window/win32/controls_win32.cpp window/win32/planner_window_dpi.cpp
-  window/win32/planner_window_win32.cpp
+  window/win32/planner_window_win32.cpp window/win32/template_printer_win32.cpp
   window/win32/screen_readers_win32.cpp window/win32/accessible_control.cpp)
 # uuid before oleacc: else IID_IAccessible is taken from oleacc's import
 # library, where it is no GUID.
-target_link_libraries(planner_win32 PUBLIC planner_core comctl32 uuid oleacc ole32 oleaut32)
+target_link_libraries(planner_win32 PUBLIC planner_core comctl32 comdlg32 uuid oleacc ole32 oleaut32)
 # Windows 10 1607 for the per-monitor dpi calls; wide-character API.
 target_compile_definitions(planner_win32 PUBLIC
   UNICODE _UNICODE NOMINMAX WINVER=0x0A00 _WIN32_WINNT=0x0A00)

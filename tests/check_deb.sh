@@ -15,7 +15,7 @@ fail=0
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = hamradio ] || { echo "section: $(field Section)"; fail=1; }
 [ "$(field Version)" = "$version" ] || { echo "version: $(field Version)"; fail=1; }
-for dep in libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-qpa-plugins; do
+for dep in libqt6widgets6 libqt6gui6 libqt6printsupport6 libqt6core6 libc6 qt6-qpa-plugins; do
     field Depends | grep -q "$dep" || { echo "no dependency on $dep: $(field Depends)"; fail=1; }
 done
 for f in usr/bin/dish-planner usr/share/applications/$id.desktop \

@@ -15,6 +15,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "builder/printer_page.h"
 #include "window/metrics.h"
 #include "window/scrolling.h"
 #include "window/session.h"
@@ -122,6 +123,19 @@ const struct { const char* name; double twips; int dpi, pixels; } pixels[] = {
     {"half a pixel, up", 7.5, 96, 1}, {"just under half", 7.4, 96, 0},
     {"a bar's width at 150%", 255, 144, 26}, {"a bar's height at 200%", 1815, 192, 242},
     {"one inch deep", 1000, 96, 67}, {"the bold font", 195, 96, 13}, {"the default font", 160, 96, 11}};
+
+// Paper and unprintable margins in inches (left, top, right, bottom): where
+// a sheet, 7.25 by 9.9 inches half an inch in from the corner, prints at
+// full size, or the sentence's start. Letter leaves 11 - 0.5 - 9.9 = 0.6
+// inches below a sheet.
+const struct { const char* name; PrinterPaper paper; const char* says; } papers[] = {
+    {"A4, quarter-inch margins", {8.27, 11.69, 0.25, 0.25, 0.25, 0.25}, ""},
+    {"Letter, none (a PDF)", {8.5, 11, 0, 0, 0, 0}, ""},
+    {"Letter, 0.6 at the foot", {8.5, 11, 0.25, 0.25, 0.25, 0.6}, ""},
+    {"Letter, 0.61 at the foot", {8.5, 11, 0.25, 0.25, 0.25, 0.61}, "This printer cannot print within half an inch"},
+    {"0.6 at the left", {8.5, 11, 0.6, 0.25, 0.25, 0.25}, "This printer cannot print within half an inch"},
+    {"A4 on its side", {11.69, 8.27, 0, 0, 0, 0}, "This paper is 11.69 by 8.27 inches, smaller than the template's sheets (8.25 by 10.9"},
+    {"A5", {5.83, 8.27, 0, 0, 0, 0}, "This paper is 5.83 by 8.27 inches"}};
 // clang-format on
 } // namespace cases
 
@@ -228,6 +242,23 @@ TEST_CASE("the steps of a bar, twips as pixels, the groups")
         INFO(r.name);
         CHECK_EQ(toPixels(r.twips, r.dpi), r.pixels);
     }
+}
+
+// Whether a printer's paper takes the sheets at full size, and where a
+// sheet's inches land in its dots: at 600 dpi, with the device's corner a
+// quarter inch in, the sheet's corner at (0.5 - 0.25) * 600 = 150 dots,
+// a line of 0.6 points 0.6 / 72 * 600 = 5 dots.
+TEST_CASE("a printer's paper, and a sheet's inches in its dots")
+{
+    for (const auto& r : cases::papers) {
+        INFO(r.name);
+        const std::string why = whyNotPrintable(r.paper);
+        CHECK_EQ(why.substr(0, std::string(r.says).size()), r.says);
+        CHECK_EQ(why.empty(), !*r.says);
+    }
+    const DeviceMapping d{600, 600, 0.25, 0.25};
+    CHECK((d.at({0, 0}).x == 150 && d.at({0, 0}).y == 150 && d.at({1, 2}).y == 1350));
+    CHECK((d.points(0.6) == doctest::Approx(5) && d.inches(dashLength) == doctest::Approx(72)));
 }
 
 // The template of the dish the window shows: its figures, its marks, how

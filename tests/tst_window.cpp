@@ -11,9 +11,12 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QtTest>
+#include <nlohmann/json.hpp>
 
 #include "window/qt/accessibility.h"
 #include "window/qt/planner_window.h"
@@ -64,10 +67,10 @@ const QMap<QString, QString> tooltips = {
     {"label8(5)", "One inch or 25.4 mm. appart"}};
 // clang-format on
 
-// A new window, shown and active.
+// A new window, shown and active; printing, if asked, as ask says.
 struct Window {
     planner::PlannerWindow w;
-    Window()
+    explicit Window(planner::AskPrinter ask = planner::askWithPrintDialog) : w(nullptr, ask)
     {
         w.show();
         REQUIRE(QTest::qWaitForWindowActive(&w));
@@ -122,8 +125,10 @@ TEST_CASE("places, tooltips and looks")
     Window win;
     for (const auto& [name, x, y, width, height] : worked::spots)
         CHECK_MESSAGE(win.find(name)->geometry() == QRect(x, y, width, height), name);
-    CHECK_EQ(win.w.findChildren<QWidget*>().size(), 61);
-    for (const QWidget* c : win.w.findChildren<QWidget*>())
+    QList<QWidget*> controls = win.w.findChildren<QWidget*>();
+    controls.removeOne(win.w.menu()); // the context menu is no control
+    CHECK_EQ(controls.size(), 61);
+    for (const QWidget* c : controls)
         CHECK_EQ(c->toolTip(), tooltips.value(c->objectName()));
     CHECK((win.w.size() == QSize(792, 573) && win.w.minimumSize() == win.w.maximumSize()));
     for (const auto& [control, points, bold, back] : drawn) {
@@ -152,8 +157,8 @@ TEST_CASE("keys")
 {
     Window win;
     const auto named = [](std::size_t i) {
-        return QString::fromStdString(planner::controlName(
-            planner::row(planner::tabOrder[i % planner::tabOrder.size()])));
+        return QString::fromStdString(
+            planner::controlName(planner::row(planner::tabOrder[i % planner::tabOrder.size()])));
     };
     CHECK_EQ(QApplication::focusWidget()->objectName(), named(0));
     for (std::size_t i = 1; i <= planner::tabOrder.size(); ++i) {
@@ -185,6 +190,57 @@ TEST_CASE("what screen readers get")
     const QVariantList got{v->minimumValue(), v->maximumValue(), v->currentValue(),
                            v->minimumStepSize()};
     CHECK(got == QVariantList({10, 40, 10, 1}));
+}
+
+// The template of each worked dish printed as a user asks for it: on A4
+// by Ctrl+P, on Letter by the context menu's item (Shift+F10 opens it on
+// its first item, Enter); the printer a PDF file in $PLANNER_PRINTS, listed with its
+// template in prints.json there for the read-back (tests/print), which
+// measures it. Cancelled, nothing is printed.
+TEST_CASE("printing the template, by Ctrl+P and by the context menu")
+{
+    const QString folder = qEnvironmentVariable("PLANNER_PRINTS");
+    REQUIRE(!folder.isEmpty());
+    nlohmann::json prints = nlohmann::json::array();
+    for (const worked::Template& t : worked::templates) {
+        for (const bool byMenu : {false, true}) {
+            const QString file = QStringLiteral("%1/qt-%2in-%3.pdf")
+                                     .arg(folder)
+                                     .arg(t.diam)
+                                     .arg(byMenu ? "Letter" : "A4");
+            QFile::remove(file);
+            Window win([&](QPrinter& printer, QWidget*) {
+                printer.setOutputFileName(file); // a PDF, by its name
+                printer.setPageSize(QPageSize(byMenu ? QPageSize::Letter : QPageSize::A4));
+                return true;
+            });
+            win.keyTo("vsbFreq", t.freq), win.keyTo("vsbDiam", t.diam);
+            win.keyTo("vsbDepth", t.depth);
+            if (byMenu) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
+                QWidget* menu = QApplication::activePopupWidget();
+                REQUIRE(menu == static_cast<QWidget*>(win.w.menu()));
+                QTest::keyClick(menu, Qt::Key_Return);
+            } else {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+            }
+            CHECK_MESSAGE(QFile::exists(file), file);
+            prints.push_back(
+                {{"file", file.toStdString()},
+                 {"template", {{"sheets", t.sheets}, {"diam", t.diam}, {"figures", t.figures}}}});
+        }
+    }
+    QFile list(folder + "/prints.json");
+    REQUIRE(list.open(QIODevice::WriteOnly));
+    list.write(QByteArray::fromStdString(prints.dump(1)));
+    bool asked = false;
+    const QString cancelled = folder + "/cancelled.pdf";
+    Window win([&](QPrinter& printer, QWidget*) {
+        printer.setOutputFileName(cancelled);
+        return !(asked = true);
+    });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+    CHECK((asked && !QFile::exists(cancelled)));
 }
 
 } // namespace

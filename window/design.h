@@ -105,6 +105,23 @@ inline constexpr std::string_view windowTitle = "Parabolic dish planner: gain an
 inline constexpr std::array<Ctl, 4> tabOrder = {Ctl::vsbFreq, Ctl::vsbDiam, Ctl::cmdExit,
                                                 Ctl::vsbDepth};
 
+// What the desktop views offer beyond the 61 controls: in a context menu
+// on the window (and in Windows' system menu), in this order, each with
+// Ctrl and its key as a shortcut. Example: commandOf(Command::PrintTemplate)
+// is "Print a full-size template…" on Ctrl+P.
+enum class Command : std::uint8_t { PrintTemplate };
+struct CommandDesign {
+    std::string_view caption;
+    char key; // with Ctrl
+};
+inline constexpr std::array<CommandDesign, 1> commands = {{
+    {"Print a full-size template\u2026", 'P'},
+}};
+constexpr const CommandDesign& commandOf(Command c)
+{
+    return commands[static_cast<std::size_t>(c)];
+}
+
 // All 61 controls: the 19 lone ones in Ctl order, then label8(0..20), then
 // label7(0..20).
 const DesignTable& designTable();

@@ -5,12 +5,13 @@
 # records every text Orca sends to speech). A user focuses the window, tabs
 # to the diameter, moves it, asks for the title and Where Am I, and reads the
 # window in flat review; each step must speak the figures with their meaning
-# and unit, and nothing of the bars that have vanished.
+# and unit, and nothing of the bars that have vanished. Last, the context
+# menu opens (Shift+F10) on its item, which is read, and closes (Escape).
 # Usage: check_orca.sh PLANNER [TRANSCRIPT]
 set -euo pipefail
 planner=$1 transcript=${2:-$(mktemp)}
 here=$(dirname "$0")
-steps=(Tab Down Next title whereami flat prevline prevline prevline prevline readall)
+steps=(Tab Down Next title whereami flat prevline prevline prevline prevline readall shift+F10 Escape)
 "$here/orca-harness.sh" "$planner" -- "${steps[@]}" | tee "$transcript"
 
 . "$here/transcript.sh"
@@ -38,4 +39,5 @@ done
 for gone in "bar at 7 inches" "at 7 inches" "bar at 0 inches"; do
     absent 11 "$gone" "read the window: a vanished bar or an empty figure"
 done
+expect 12 "Print a full-size template" "Shift+F10: the context menu on its item"
 verdict "the planner"

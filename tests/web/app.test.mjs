@@ -19,6 +19,7 @@ import lighthouse from 'lighthouse';
 import desktop from 'lighthouse/core/config/desktop-config.js';
 import * as chromeLauncher from 'chrome-launcher';
 import { serve, launch, site, siteFiles, chromiumOptions, drivers, open, reach, look, idOf, tables, axeFaults } from './harness.mjs';
+import { checkPrint } from '../print/readback.mjs';
 
 let server, browser;
 before(async () => { server = await serve(); browser = await launch(); });
@@ -146,74 +147,17 @@ test('Lighthouse: accessibility, best practices and SEO 100, on the desktop and 
     }
 });
 
-// A printed template as a builder measures it, from its PDF through
-// poppler: the count of sheets; each sheet's text, its 100 mm square and
-// its tile; and the curve as printed on the tiles, the sheets laid one on
-// the other by the crosses in their shared strips, in millimetres across
-// and up from the vertex.
-function readPrint(file) {
-    const run = (tool, ...args) => execFileSync(tool, args, { encoding: 'utf8', maxBuffer: 1 << 26 });
-    const pages = Number(run('pdfinfo', file).match(/Pages:\s+(\d+)/)[1]), sheets = [];
-    for (let p = 1; p <= pages; ++p) {
-        const svg = run('pdftocairo', '-svg', '-f', p, '-l', p, file, '-');
-        const lines = [...svg.matchAll(/<path style="fill:none;stroke-width[^"]*" d="([^"]*)"(?: transform="matrix\(([^)]*)\)")?/g)]
-            .map(([, d, m]) => {
-                const [a, b, c, e, f, g] = (m ?? '1,0,0,1,0,0').split(',').map(Number), n = d.match(/[-\d.e]+/g).map(Number);
-                const mm = 25.4 / 72, points = [];
-                for (let i = 0; i < n.length; i += 2)
-                    points.push([(a * n[i] + c * n[i + 1] + f) * mm, (b * n[i] + e * n[i + 1] + g) * mm]);
-                const xs = points.map(q => q[0]), ys = points.map(q => q[1]);
-                return { points, closed: d.includes('Z'), x: Math.min(...xs), y: Math.min(...ys),
-                    w: Math.max(...xs) - Math.min(...xs), h: Math.max(...ys) - Math.min(...ys) };
-            });
-        const boxes = lines.filter(l => l.closed), tile = boxes.reduce((t, b) => b.w * b.h > t.w * t.h ? b : t);
-        const inTile = ([x, y]) => x >= tile.x && x <= tile.x + tile.w && y >= tile.y && y <= tile.y + tile.h;
-        sheets.push({ text: run('pdftotext', '-f', String(p), '-l', String(p), file, '-').replace(/\s+/g, ' '),
-            square: boxes.find(b => Math.abs(b.w - 100) < 5 && Math.abs(b.h - 100) < 5), tile,
-            crosses: boxes.filter(b => b.w < 3).sort((m, n) => m.y - n.y),
-            curve: lines.reduce((c, l) => l.points.length > c.points.length ? l : c).points.filter(inTile) });
-    }
-    // Each sheet at its place on the first: its left crosses on the last one's right.
-    let dx = 0;
-    const curve = sheets[0].curve.slice();
-    for (let p = 1; p < sheets.length; ++p) {
-        const right = sheets[p - 1].crosses.filter(c => c.x > sheets[p - 1].tile.x + sheets[p - 1].tile.w / 2);
-        const left = sheets[p].crosses.filter(c => c.x < sheets[p].tile.x + sheets[p].tile.w / 2);
-        dx += right[0].x - left[0].x;
-        curve.push(...sheets[p].curve.map(([x, y]) => [x + dx, y]));
-    }
-    const [vx, vy] = sheets[0].curve[0];
-    return { sheets, curve: curve.map(([x, y]) => [x - vx, vy - y]).sort((m, n) => m[0] - n[0]) };
-}
-
 // Moves the page to a worked template's state, if a worked state has its
-// values, prints it on each paper, and checks what each print must be: its
-// sheets; on the first, its figures; on every one, the instruction and the
-// square, 100 mm to half a millimetre; and the curve as assembled, from
-// the vertex to the rim without a gap, within 0.3 mm of r^2 / 4f at every
-// point printed.
+// values, prints it on each paper, and checks the print (tests/print).
 async function printed(driver, url, t, papers) {
     const state = tables.states.find(s => s.freq === t.freq && s.diam === t.diam && s.depth === t.depth);
     if (!state)
         return false; // the core's tests have it
     await reach(driver, url, state, 'keys');
-    const f = parseFloat(t.figures[3]) * 25.4;
     for (const paper of papers) {
         const file = join(mkdtempSync(join(tmpdir(), 'planner-print-')), 'template.pdf');
         await driver.print(file, paper);
-        const { sheets, curve } = readPrint(file);
-        assert.equal(sheets.length, t.sheets, 'sheets');
-        for (const figure of t.figures)
-            assert.ok(sheets[0].text.includes(figure), `the first sheet says ${figure}`);
-        for (const [i, { text, square: { w, h } }] of sheets.entries()) {
-            assert.ok(text.includes('Print at 100% (actual size, not fit to page). Measure the square before cutting.'));
-            assert.ok(Math.abs(w - 100) <= 0.5 && Math.abs(h - 100) <= 0.5, `sheet ${i + 1}: ${w} by ${h} mm`);
-        }
-        const error = Math.max(...curve.map(([x, y]) => Math.abs(y - x * x / (4 * f))));
-        const whole = curve.every(([x], i) => !i || x - curve[i - 1][0] <= 3) && curve.at(-1)[0] >= t.diam * 12.7 - 0.3;
-        assert.ok(error <= 0.3 && whole, `the curve within 0.3 mm (${error}), to the rim: ${whole}`);
-        console.log(`${t.diam} in, ${paper}: squares ${sheets.map(s => `${s.square.w.toFixed(2)} × ` +
-            s.square.h.toFixed(2))} mm, the curve within ${error.toFixed(3)} mm`);
+        console.log(`${t.diam} in, ${paper}: ${checkPrint(file, t)}`);
     }
     return true;
 }

@@ -7,7 +7,7 @@
 # GUI program (no console window). Usage: check_imports.sh OBJDUMP PROGRAM.exe
 set -euo pipefail
 objdump=$1 exe=$2
-windows_own=" kernel32.dll user32.dll gdi32.dll comctl32.dll ole32.dll oleaut32.dll oleacc.dll
+windows_own=" kernel32.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll ole32.dll oleaut32.dll oleacc.dll
  advapi32.dll shell32.dll msvcrt.dll "
 headers=$("$objdump" -p "$exe")
 dlls=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr '[:upper:]' '[:lower:]' | sort -u)

@@ -7,10 +7,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QIcon>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 #include "window/metrics.h"
 #include "window/qt/accessibility.h"
@@ -79,7 +82,8 @@ QLabel* makeLabel(const ControlDesign& d, int row, ScreenReaders* r, QWidget* pa
 
 } // namespace
 
-PlannerWindow::PlannerWindow(QWidget* parent) : QWidget(parent)
+PlannerWindow::PlannerWindow(QWidget* parent, AskPrinter ask)
+    : QWidget(parent), ask_(std::move(ask))
 {
     readers_ = new ScreenReaders(this, session_); // before anything asks for an interface
     setWindowTitle(qs(planner::windowTitle));
@@ -90,6 +94,7 @@ PlannerWindow::PlannerWindow(QWidget* parent) : QWidget(parent)
     setFont(fontFor(Font::Default));
     setFixedSize(px(clientWidth), px(clientHeight));
     build();
+    buildCommands();
     connectEvents();
     apply(session_.load());
     focusable(tabOrder.front())->setFocus();
@@ -121,6 +126,63 @@ void PlannerWindow::build()
     }
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(focusable(tabOrder[i - 1]), focusable(tabOrder[i]));
+}
+
+// Each command an action of the window, so that its shortcut works
+// wherever the focus is in it, and an item of the context menu.
+void PlannerWindow::buildCommands()
+{
+    menu_ = new QMenu(this);
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        const CommandDesign& c = commands[i];
+        QAction* action = menu_->addAction(qs(c.caption));
+        action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(c.key))); // Qt::Key_P is 'P'
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, i] { run(Command(i)); });
+        addAction(action);
+    }
+    auto* shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(shiftF10, &QShortcut::activated, this, &PlannerWindow::showMenuAtFocus);
+    for (QScrollBar* bar : bars_)
+        if (bar)
+            bar->installEventFilter(this);
+}
+
+void PlannerWindow::run(Command c)
+{
+    switch (c) {
+    case Command::PrintTemplate:
+        askAndPrint(this, session_.dishTemplate(), ask_);
+        break;
+    }
+}
+
+// From the keys, the menu opens beside the focus on its first item, which
+// a screen reader then reads.
+void PlannerWindow::showMenuAtFocus()
+{
+    const QWidget* at = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+    menu_->popup(at->mapToGlobal(QPoint(0, at->height() / 2)));
+    menu_->setActiveAction(menu_->actions().constFirst());
+}
+
+void PlannerWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        showMenuAtFocus();
+    else
+        menu_->popup(event->globalPos());
+}
+
+// The Menu key on a focused bar opens the window's menu, not the bar's.
+bool PlannerWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        showMenuAtFocus();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PlannerWindow::connectEvents()

@@ -3,16 +3,21 @@
 
 // The planner window in Qt: widgets built from the design table at 15 twips
 // per logical pixel, the user's actions forwarded to the session, and what
-// it returns applied to the widgets.
+// it returns applied to the widgets. Beyond the controls, the design's
+// commands: in a context menu on the window (a right click on it or on a
+// figure; Shift+F10 or the Menu key anywhere in it), each on Ctrl and its
+// key. A scroll bar keeps its own menu for the mouse.
 #pragma once
 
 #include <array>
 
 #include <QWidget>
 
+#include "window/qt/template_printer.h"
 #include "window/session.h"
 
 class QLabel;
+class QMenu;
 class QPushButton;
 class QScrollBar;
 
@@ -24,18 +29,26 @@ class PlannerWindow : public QWidget {
     Q_OBJECT
 public:
     // Builds every control, then raises Form_Load, so the first show already
-    // holds the computed figures and the profile.
-    explicit PlannerWindow(QWidget* parent = nullptr);
+    // holds the computed figures and the profile. ask is what asks for a
+    // printer when the template is to be printed.
+    explicit PlannerWindow(QWidget* parent = nullptr, AskPrinter ask = askWithPrintDialog);
 
     QScrollBar* scrollBar(Ctl bar) const;
+    // The context menu, for readers' tests; built once.
+    QMenu* menu() const { return menu_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void build();
+    void buildCommands();
     void connectEvents();
     void apply(const Update& u);
+    void run(Command c);
+    void showMenuAtFocus();
     QWidget* focusable(Ctl c) const; // a bar, or Exit
 
     Session session_;
@@ -43,6 +56,8 @@ private:
     std::array<QScrollBar*, controlCount> bars_{};
     QPushButton* exit_ = nullptr;
     ScreenReaders* readers_ = nullptr;
+    QMenu* menu_ = nullptr;
+    AskPrinter ask_;
 };
 
 } // namespace planner

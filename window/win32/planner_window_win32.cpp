@@ -12,8 +12,10 @@
 #include "window/win32/planner_window_win32.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <optional>
+#include <vector>
 
 #include "window/scrolling.h"
 #include "window/win32/controls_win32.h"
@@ -48,6 +50,14 @@ bool registerClass(HINSTANCE instance, WNDPROC proc, int iconId)
     return RegisterClassExW(&wc) != 0;
 }
 
+// A command's id in the menus and for its shortcut: clear of the
+// controls' ids, and with the low four bits free, as the system menu
+// wants. Example: Command::PrintTemplate is 0x1000.
+constexpr UINT commandId(std::size_t i)
+{
+    return UINT(0x1000 + 0x10 * i);
+}
+
 // The move a scroll code makes; none while the thumb is dragged
 // (SB_THUMBTRACK) and at the end of a move (SB_ENDSCROLL).
 std::optional<ScrollMove> moveOf(int code)
@@ -74,13 +84,20 @@ std::optional<ScrollMove> moveOf(int code)
 
 } // namespace
 
-PlannerWindow::PlannerWindow(Announce announce) : announce_(std::move(announce)) {}
+PlannerWindow::PlannerWindow(Announce announce, AskPrinter ask)
+    : announce_(std::move(announce)), ask_(std::move(ask))
+{
+}
 
 PlannerWindow::~PlannerWindow()
 {
     quitOnClose_ = false;
     if (hwnd_)
         DestroyWindow(hwnd_);
+    if (menu_)
+        DestroyMenu(menu_);
+    if (shortcuts_)
+        DestroyAcceleratorTable(shortcuts_);
     for (HICON icon : icons_)
         if (icon)
             DestroyIcon(icon);
@@ -108,6 +125,7 @@ bool PlannerWindow::create(HINSTANCE instance, int show)
         quitOnClose_ = true;
         return false;
     }
+    addCommands();
     apply(session_.load());
     // The underlined x shows from the start, not only once Alt is pressed.
     SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);
@@ -116,6 +134,61 @@ bool PlannerWindow::create(HINSTANCE instance, int show)
     ShowWindow(hwnd_, show);
     UpdateWindow(hwnd_);
     SetFocus(focus_);
+    return true;
+}
+
+// The design's commands, in the context menu and the system menu with
+// their shortcuts, and the shortcuts themselves.
+void PlannerWindow::addCommands()
+{
+    menu_ = CreatePopupMenu();
+    HMENU system = GetSystemMenu(hwnd_, FALSE);
+    AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
+    std::vector<ACCEL> keys;
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        const CommandDesign& c = commands[i];
+        const std::wstring item = widen(c.caption) + L"\tCtrl+" + wchar_t(c.key);
+        AppendMenuW(menu_, MF_STRING, commandId(i), item.c_str());
+        AppendMenuW(system, MF_STRING, commandId(i), item.c_str());
+        keys.push_back({FCONTROL | FVIRTKEY, WORD(c.key), WORD(commandId(i))});
+    }
+    shortcuts_ = CreateAcceleratorTableW(keys.data(), int(keys.size()));
+}
+
+// Runs the command of a menu item or shortcut; false for any other id.
+bool PlannerWindow::run(UINT id)
+{
+    if (id == commandId(std::size_t(Command::PrintTemplate)))
+        askAndPrint(hwnd_, session_.dishTemplate(), ask_);
+    else
+        return false;
+    return true;
+}
+
+// The context menu at a point of the screen; from the keys (-1, -1),
+// beside the control with the focus.
+void PlannerWindow::showMenu(POINT at)
+{
+    if (at.x == -1 && at.y == -1) {
+        RECT r{};
+        GetWindowRect(GetFocus() && IsChild(hwnd_, GetFocus()) ? GetFocus() : hwnd_, &r);
+        at = {r.left, (r.top + r.bottom) / 2};
+    }
+    const UINT id =
+        TrackPopupMenuEx(menu_, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, hwnd_, nullptr);
+    if (id)
+        run(id);
+}
+
+// Shift+F10 and the Menu key open the window's menu wherever the focus is
+// in it, a scroll bar too, whose own menu is the mouse's.
+bool PlannerWindow::menuKey(const MSG& m)
+{
+    const bool down = m.message == WM_KEYDOWN || m.message == WM_SYSKEYDOWN;
+    const bool menu = m.wParam == VK_APPS || (m.wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0);
+    if (!down || !menu || !IsChild(hwnd_, m.hwnd))
+        return false;
+    showMenu({-1, -1});
     return true;
 }
 
@@ -175,6 +248,15 @@ LRESULT PlannerWindow::handle(UINT msg, WPARAM wp, LPARAM lp)
     case WM_COMMAND:
         if (rowOf(lp) == row(Ctl::cmdExit) && HIWORD(wp) == BN_CLICKED)
             apply(session_.exitPressed());
+        else if (!lp) // a menu's item or a shortcut
+            run(LOWORD(wp));
+        return 0;
+    case WM_SYSCOMMAND:
+        if (run(UINT(wp & 0xFFF0)))
+            return 0;
+        break;
+    case WM_CONTEXTMENU: // on the window or a figure, by the mouse or the keys
+        showMenu({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
         return 0;
     case WM_CTLCOLORSTATIC:
         if (HBRUSH back = backColour(reinterpret_cast<HDC>(wp), rowOf(lp)))
@@ -279,7 +361,8 @@ void PlannerWindow::apply(const Update& u)
 
 void PlannerWindow::dispatch(MSG& m)
 {
-    if (hwnd_ && IsDialogMessageW(hwnd_, &m))
+    if (hwnd_ &&
+        (menuKey(m) || TranslateAcceleratorW(hwnd_, shortcuts_, &m) || IsDialogMessageW(hwnd_, &m)))
         return;
     TranslateMessage(&m);
     DispatchMessageW(&m);

@@ -3,7 +3,11 @@
 //
 // The planner window on the plain Win32 API: controls built from the design
 // table at the monitor's dpi, scroll bar and button events forwarded to the
-// session, and what it returns applied to the controls.
+// session, and what it returns applied to the controls. Beyond the
+// controls, the design's commands: in a context menu on the window (a
+// right click on it or on a figure; Shift+F10 or the Menu key anywhere in
+// it), in the window's system menu (Alt+Space), each on Ctrl and its key.
+// A scroll bar keeps its own menu for the mouse.
 // Tests drive it in process through the same messages a user's input makes.
 #pragma once
 
@@ -14,6 +18,7 @@
 
 #include "window/session.h"
 #include "window/win32/screen_readers_win32.h"
+#include "window/win32/template_printer_win32.h"
 
 namespace planner::win32 {
 
@@ -21,8 +26,10 @@ class Fonts;
 
 class PlannerWindow {
 public:
-    // announce takes the sentence for screen readers after each change.
-    explicit PlannerWindow(Announce announce = notifyUiAutomation);
+    // announce takes the sentence for screen readers after each change;
+    // ask asks for a printer when the template is to be printed.
+    explicit PlannerWindow(Announce announce = notifyUiAutomation,
+                           AskPrinter ask = askWithPrintDlgEx);
     // Destroying the object closes the window without ending the message loop.
     ~PlannerWindow();
     PlannerWindow(const PlannerWindow&) = delete;
@@ -63,10 +70,17 @@ private:
     void onDpiChanged(UINT dpi, const RECT& suggested);
     void onDestroy();
     void apply(const Update& u);
+    void addCommands();
+    bool run(UINT id);
+    void showMenu(POINT at);
+    bool menuKey(const MSG& m);
 
     Session session_;
     ScreenReaders readers_{session_, [this](HWND h) { return rowOf(LPARAM(h)); }};
     Announce announce_;
+    AskPrinter ask_;
+    HACCEL shortcuts_ = nullptr; // the commands' Ctrl keys
+    HMENU menu_ = nullptr;       // the context menu
     std::unique_ptr<Fonts> fonts_;
     std::array<HWND, controlCount> controls_{}; // by design row
     HWND hwnd_ = nullptr;
