@@ -10,6 +10,11 @@
 #include <doctest/doctest.h>
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -19,6 +24,7 @@
 #include <nlohmann/json.hpp>
 
 #include "window/qt/accessibility.h"
+#include "window/qt/dish_check_window.h"
 #include "window/qt/planner_window.h"
 #include "worked_states.h"
 
@@ -241,6 +247,53 @@ TEST_CASE("printing the template, by Ctrl+P and by the context menu")
     });
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
     CHECK((asked && !QFile::exists(cancelled)));
+}
+
+// The dish check as a user works it (worked::checkScenario): Ctrl+K opens
+// it; a round dish's rows pasted into the first by Ctrl+V, its results,
+// and its setting set, which the window follows; an offset dish typed
+// field by field, its results; a bad input, its sentence, the text typed
+// left as it was.
+TEST_CASE("checking a dish one has")
+{
+    Window win;
+    win.keyTo("vsbFreq", 2400);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::ControlModifier);
+    planner::DishCheckWindow* check = win.w.checkWindow();
+    REQUIRE((check && check->isVisible()));
+    using planner::Field;
+    for (const std::string_view name : worked::checkScenario) {
+        const worked::Check& w = worked::checkNamed(name);
+        INFO(w.name);
+        QRadioButton* shape =
+            check->shape(w.offset ? planner::DishShape::Offset : planner::DishShape::Round);
+        QTest::mouseClick(shape, Qt::LeftButton, {},
+                          QPoint(shape->height() / 2, shape->height() / 2));
+        check->unit()->setCurrentIndex(w.unit);
+        const std::pair<Field, std::string_view> typed[] = {{Field::Diameter, w.diameter},
+                                                            {Field::Width, w.width},
+                                                            {Field::Height, w.height},
+                                                            {Field::OffsetDepth, w.depth}};
+        for (const auto& [f, text] : typed) {
+            if (text.empty())
+                continue;
+            check->field(f)->clear();
+            QTest::keyClicks(check->field(f), qs(text));
+        }
+        if (!w.offset) {
+            QApplication::clipboard()->setText(qs(w.pasted));
+            QTest::keyClick(check->field(Field::Position, 0), Qt::Key_V, Qt::ControlModifier);
+        }
+        for (const auto& [label, value] : w.results)
+            CHECK_MESSAGE(check->result(qs(label)).startsWith(qs(value)), label, ": ",
+                          check->result(qs(label)));
+        CHECK_MESSAGE(check->problems().toStdString().starts_with(w.problem), check->problems());
+        for (const auto& [f, text] : typed)
+            CHECK_EQ(check->field(f)->text(), text.empty() ? check->field(f)->text() : qs(text));
+        if (check->setButton()->isVisible())
+            QTest::mouseClick(check->setButton(), Qt::LeftButton);
+    }
+    CHECK_EQ(win.shown("lblDiam") + " " + win.shown("lblDepth"), "24 3");
 }
 
 } // namespace

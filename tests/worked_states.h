@@ -9,6 +9,7 @@
 // the code under test. Plain C++, so a test built without Qt can use it too.
 #pragma once
 
+#include <algorithm>
 #include <string_view>
 #include <tuple>
 #include <utility>
@@ -110,6 +111,80 @@ inline const std::vector<Template> templates = {
       "0.36", "0.42", "0.49", "0.56", "0.64", "0.72", "0.81", "0.9", "1"},
      3, false, false}}; // 20.75 in across: 7.25 + 2 * 6.75
 // clang-format on
+
+// Dishes checked, worked out by hand (the least-squares fit by hand too,
+// from its normal equations): what is typed in which unit (0 inches, 1
+// millimetres, 2 centimetres), a round dish's rows pasted as one pair a
+// line; with the window at 2400 MHz, the start of each result's value by
+// its label, or the start of the one problem's sentence, and of a note.
+// Offset: f = W^3 / 16dH, cos = W / H, the focus f + x^2 / 4f from the rim
+// ends at x = (4f tan - W) / 2 and that + W. Round: the parabola's centre
+// b / 2k, its depth there, RMS of the residuals, Ruze's 4.343 (4 pi e /
+// 125 mm)^2 dB, the 1 dB wavelength 4 pi e / 0.48, the bars D and D^2 / 16f.
+struct Check {
+    std::string_view name;
+    bool offset;
+    int unit;
+    std::string_view diameter, pasted, width, height, depth;
+    std::vector<std::pair<std::string_view, std::string_view>> results;
+    std::string_view problem, note;
+};
+inline constexpr std::string_view onCurve =
+    "0\t0\n4\t1.6667\n8\t2.6667\n12\t3\n16\t2.6667\n20\t1.6667\n24\t0\n";
+inline constexpr std::string_view perturbed =
+    "0\t0\n4\t1.6667\n8\t2.7667\n12\t3\n16\t2.6667\n20\t1.6667\n24\t0\n";
+// clang-format off
+inline const std::vector<Check> checks = {
+    {"offset 460 by 500 mm, 43 deep", true, 1, "", "", "460", "500", "43",
+     {{"Focal length", "282.95 mm (11.14 in)"}, {"Offset angle", "23.07\u00b0"}, {"f/W", "0.615"},
+      {"Focus to the lower rim", "283.06 mm"}, {"Focus to the upper rim", "479.02 mm"}}, "", ""},
+    {"the same in cm, a decimal comma", true, 2, "", "", "46", "50", "4,3",
+     {{"Focal length", "28.295 cm (11.14 in)"}, {"Focus to the upper rim", "47.902 cm"}}, "", ""},
+    {"round 24 in, on the curve", false, 0, "24", onCurve, "", "", "",
+     {{"Focal length", "12 in (304.8 mm)"}, {"F/D ratio", "0.5"}, {"Centre along the edge", "12 in"},
+      {"Depth at the centre", "3 in"}, {"Surface from the curve, RMS", "0 in"},
+      {"Feed to illuminate", "106.3\u00b0"}}, "", "The loss takes"},
+    {"the third point 0.1 in deeper", false, 0, "24", perturbed, "", "", "",
+     {{"Focal length", "11.873 in (301.57 mm)"}, {"F/D ratio", "0.495"}, {"Centre along the edge", "11.979 in"},
+      {"Depth at the centre", "3.029 in"}, {"Surface from the curve, RMS", "0.0319 in (0.81 mm)"},
+      {"Furthest from the curve", "point 3, 0.0714 in (1.81 mm) below it"}, {"Gain lost at 2400 MHz", "0.03 dB"},
+      {"Within 1 dB up to", "about 14100 MHz"}, {"Gain at 2400 MHz", "20.7 dBi"},
+      {"Nearest planner setting", "24 inches, 3.0 deep"}}, "", ""},
+    {"in mm from a mark 5 m away", false, 1, "609.6",
+     "5000\t0\n5101.6\t42.334\n5203.2\t70.274\n5304.8\t76.2\n5406.4\t67.734\n5508\t42.334\n5609.6\t0",
+     "", "", "", {{"Focal length", "301.57 mm"}, {"Centre along the edge", "5304.26 mm"}}, "", ""},
+    {"three points", false, 0, "24", "0 0\n12 3\n24 0", "", "", "",
+     {{"Focal length", "12 in"}, {"Gain at 2400 MHz", "20.7 dBi"}}, "", "Three points fit"},
+    {"centre 1 in off the middle", false, 0, "24", "0;0,0792\n6;2,5792\n13;3,6\n18;3,0792\n24;1,0792", "", "", "",
+     {{"Centre along the edge", "13 in"}}, "", "The centre is 1 in (25.4 mm) from the middle"},
+    {"beyond the planner's bars", false, 1, "1270", "0 0\n635 100\n1270 0", "", "", "",
+     {{"Nearest planner setting", "none: the planner's dishes are 10 to 40 inches across"}}, "", ""},
+    {"not a number", false, 0, "24x", onCurve, "", "", "", {}, "Diameter, rim to rim: \u201c24x\u201d is not a number", ""},
+    {"a diameter of 0", false, 0, "0", onCurve, "", "", "", {}, "Diameter, rim to rim: must be more than 0.", ""},
+    {"a depth below 0", false, 0, "24", "0 0\n4 -1\n24 0", "", "", "", {}, "Depth 2: below 0", ""},
+    {"two positions", false, 0, "24", "0 0\n12 3\n12 3.1\n0 0", "", "", "", {}, "Measurements: measure at least 3 different", ""},
+    {"curving the wrong way", false, 0, "24", "0 3\n12 0\n24 3", "", "", "", {}, "Measurements: these depths curve the wrong way", ""},
+    {"flat", false, 0, "24", "0 1\n12 1\n24 1", "", "", "", {}, "Measurements: these depths hardly curve", ""},
+    {"the centre beyond the positions", false, 0, "24", "0 0\n4 1.6667\n8 2.6667", "", "", "", {},
+     "Measurements: the curve's lowest point falls outside", ""},
+    {"over ten metres", false, 1, "20000", onCurve, "", "", "", {}, "Diameter, rim to rim: over ten metres", ""},
+    {"beyond the doubles", false, 0, "1e400", onCurve, "", "", "", {}, "Diameter, rim to rim: over ten metres", ""},
+    {"a blank height", true, 1, "", "", "460", "", "43", {}, "Height, along the long axis: type a number.", ""},
+    {"wider than high", true, 1, "", "", "500", "460", "43", {}, "Width, across: more than the height", ""},
+    {"a negative width", true, 1, "", "", "-460", "500", "43", {}, "Width, across: must be more than 0.", ""}};
+// clang-format on
+
+// One scenario every engine's dish check goes through, from the checks
+// above: the first pasted (a round dish) and its setting set, then each
+// typed into the form as it stands; the setting leaves the window at 24
+// inches, 3.0 deep.
+inline constexpr std::string_view checkScenario[] = {
+    "the third point 0.1 in deeper", "offset 460 by 500 mm, 43 deep", "wider than high"};
+inline const Check& checkNamed(std::string_view name)
+{
+    return *std::find_if(checks.begin(), checks.end(),
+                         [&](const Check& c) { return c.name == name; });
+}
 
 // A few controls' places in pixels at 96 dpi (15 twips a pixel): name, x,
 // y, width, height.

@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "builder/check_form.h"
 #include "calc/curve.h"
 
 namespace planner {
@@ -109,14 +110,16 @@ inline constexpr std::array<Ctl, 4> tabOrder = {Ctl::vsbFreq, Ctl::vsbDiam, Ctl:
 // on the window (and in Windows' system menu), in this order, each with
 // Ctrl and its key as a shortcut. Example: commandOf(Command::PrintTemplate)
 // is "Print a full-size template…" on Ctrl+P.
-enum class Command : std::uint8_t { PrintTemplate };
+enum class Command : std::uint8_t { PrintTemplate, CheckDish };
 struct CommandDesign {
     std::string_view caption;
     char key; // with Ctrl
 };
-inline constexpr std::array<CommandDesign, 1> commands = {{
+inline constexpr std::array<CommandDesign, 2> commands = {{
     {"Print a full-size template\u2026", 'P'},
+    {"Check a dish you have\u2026", 'K'},
 }};
+static_assert(commands[1].caption.starts_with(checkTitle)); // the check's window, so named
 constexpr const CommandDesign& commandOf(Command c)
 {
     return commands[static_cast<std::size_t>(c)];

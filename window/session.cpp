@@ -119,4 +119,17 @@ DishTemplate Session::dishTemplate() const
     return planner::dishTemplate(shown);
 }
 
+DishCheck Session::checkDish(const DishInput& input) const
+{
+    const ScrollSettings &diameter = designTable()[row(Ctl::vsbDiam)].scroll,
+                         &depth = designTable()[row(Ctl::vsbDepth)].scroll;
+    return planner::checkDish(input, {model_.caption(Ctl::lblFreq), diameter.min, diameter.max,
+                                      depth.min, depth.max});
+}
+
+std::array<std::pair<Ctl, std::int16_t>, 2> Session::barsFor(const BarSetting& s)
+{
+    return {{{Ctl::vsbDiam, s.diameter}, {Ctl::vsbDepth, s.depth}}};
+}
+
 } // namespace planner

@@ -17,13 +17,16 @@
 // no error, and no close. A view asks the session alone, never its model.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <exception>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "builder/dish_check.h"
 #include "builder/dish_template.h"
 #include "window/control_model.h"
 #include "window/planner_handlers.h"
@@ -96,6 +99,13 @@ public:
     std::string description(int row) const;
     // The builder's template of the dish the window shows now.
     DishTemplate dishTemplate() const;
+    // The check of a dish the user measured, at the window's frequency as
+    // shown, its setting within the bars' ranges.
+    DishCheck checkDish(const DishInput& input) const;
+    // The bars a check's setting moves, and where, in the order a view
+    // moves them, each as a user's move of that bar (moved). Example:
+    // {24, 30} is vsbDiam to 24, then vsbDepth to 30.
+    static std::array<std::pair<Ctl, std::int16_t>, 2> barsFor(const BarSetting& setting);
 
 private:
     Update run(Event e) noexcept;

@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "window/win32/dish_check_win32.h"
 #include "window/win32/planner_window_win32.h"
 #include "worked_states.h"
 
@@ -118,6 +119,14 @@ struct Window {
         SendMessageW(w.hwnd(), WM_VSCROLL, MAKEWPARAM(code, thumb), LPARAM(at(bar)));
     }
     void key(HWND to, UINT vk) { PostMessageW(to, WM_KEYDOWN, vk, 1), w.handleWaiting(); }
+    // Ctrl and a letter, to the control with the focus.
+    void ctrl(char letter)
+    {
+        BYTE keys[256] = {};
+        keys[VK_CONTROL] = 0x80, SetKeyboardState(keys);
+        key(GetFocus(), UINT(letter));
+        keys[VK_CONTROL] = 0, SetKeyboardState(keys);
+    }
     bool ended() { return !w.handleWaiting() && !w.hwnd(); }
 };
 
@@ -362,8 +371,8 @@ planner::win32::PrinterChoice choose(std::wstring printer, short paper, const st
 
 // The template of each worked dish printed through the file printer as a
 // user asks for it, in turn by Ctrl+P, the context menu (the Menu key,
-// Down, Enter) and the system menu (Alt+Space, Up to its last item,
-// Enter), on A4 and Letter; listed with its template in prints.json in
+// Down, Enter) and the system menu (Alt+Space, Up twice to the item
+// before the last, Enter), on A4 and Letter; listed with its template in prints.json in
 // $PLANNER_PRINTS for the read-back (tests/print). Cancelled, nothing is
 // printed.
 TEST_CASE("printing the template, by Ctrl+P, the context menu and the system menu")
@@ -387,22 +396,19 @@ TEST_CASE("printing the template, by Ctrl+P, the context menu and the system men
                  {std::pair{"vsbFreq", t.freq}, {"vsbDiam", t.diam}, {"vsbDepth", t.depth}})
                 moveTo(win, bar, value, 1);
             const HWND focus = GetFocus();
-            if (way % 3 == 0) { // Ctrl+P
-                BYTE keys[256] = {};
-                keys[VK_CONTROL] = 0x80;
-                SetKeyboardState(keys);
-                win.key(focus, 'P');
-                keys[VK_CONTROL] = 0, SetKeyboardState(keys);
+            if (way % 3 == 0) {
+                win.ctrl('P');
             } else { // the Menu key, or Alt+Space's command; once the menu is open, to the item
-                static int step;
-                step = way % 3 == 1 ? VK_DOWN : VK_UP;
+                static int step, steps;
+                step = way % 3 == 1 ? VK_DOWN : VK_UP, steps = way % 3;
                 // Timers run in the menu's own loop: the keys after 200 ms,
                 // and a menu still open after 5 s is closed, so that a fault
                 // fails the check below instead of hanging.
                 const auto keys = [](HWND, UINT, UINT_PTR t, DWORD) {
                     KillTimer(nullptr, t);
-                    keybd_event(BYTE(step), 0, 0, 0),
-                        keybd_event(BYTE(step), 0, KEYEVENTF_KEYUP, 0);
+                    for (int i = 0; i < steps; ++i)
+                        keybd_event(BYTE(step), 0, 0, 0),
+                            keybd_event(BYTE(step), 0, KEYEVENTF_KEYUP, 0);
                     keybd_event(VK_RETURN, 0, 0, 0), keybd_event(VK_RETURN, 0, KEYEVENTF_KEYUP, 0);
                 };
                 const UINT_PTR typing = SetTimer(nullptr, 0, 200, keys);
@@ -427,11 +433,71 @@ TEST_CASE("printing the template, by Ctrl+P, the context menu and the system men
     bool asked = false;
     Window win({}, [&](HWND) { return asked = true, planner::win32::PrinterChoice{}; });
     SetFocus(win.at("vsbFreq"));
-    BYTE keys[256] = {};
-    keys[VK_CONTROL] = 0x80, SetKeyboardState(keys);
-    win.key(GetFocus(), 'P');
-    keys[VK_CONTROL] = 0, SetKeyboardState(keys);
+    win.ctrl('P');
     CHECK_MESSAGE(asked, "Ctrl+P asks for a printer; cancelled, nothing is printed");
+}
+
+// Text on the clipboard, as a copy from a spreadsheet leaves it.
+void copy(std::string_view text)
+{
+    const std::wstring w(text.begin(), text.end());
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (w.size() + 1) * sizeof(wchar_t));
+    memcpy(GlobalLock(data), w.c_str(), (w.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(data);
+    REQUIRE(OpenClipboard(nullptr));
+    EmptyClipboard(), SetClipboardData(CF_UNICODETEXT, data), CloseClipboard();
+}
+
+// The dish check as a user works it (worked::checkScenario): Ctrl+K opens
+// it; a round dish's rows pasted into the first by Ctrl+V, its results,
+// and its setting set, which the window follows; an offset dish typed
+// key by key, its results; a bad input, its sentence, the text typed left
+// as it was.
+TEST_CASE("checking a dish one has")
+{
+    Window win;
+    moveTo(win, "vsbFreq", 2400, 1);
+    win.ctrl('K');
+    planner::win32::DishCheckWindow* check = win.w.checkWindow();
+    REQUIRE((check && IsWindowVisible(check->hwnd())));
+    using planner::Field;
+    for (const std::string_view name : worked::checkScenario) {
+        const worked::Check& w = worked::checkNamed(name);
+        INFO(w.name);
+        SendMessageW(
+            check->shape(w.offset ? planner::DishShape::Offset : planner::DishShape::Round),
+            BM_CLICK, 0, 0);
+        SetFocus(check->unit());
+        win.key(check->unit(), VK_HOME);
+        for (int i = 0; i < w.unit; ++i)
+            win.key(check->unit(), VK_DOWN);
+        const std::pair<Field, std::string_view> typed[] = {{Field::Diameter, w.diameter},
+                                                            {Field::Width, w.width},
+                                                            {Field::Height, w.height},
+                                                            {Field::OffsetDepth, w.depth}};
+        for (const auto& [f, text] : typed) {
+            if (text.empty())
+                continue;
+            SetWindowTextW(check->field(f), L"");
+            for (const char c : text)
+                PostMessageW(check->field(f), WM_CHAR, WPARAM(c), 1);
+            win.w.handleWaiting();
+        }
+        if (!w.offset) {
+            copy(w.pasted);
+            PostMessageW(check->field(Field::Position, 0), WM_CHAR, 0x16, 1); // Ctrl+V
+            win.w.handleWaiting();
+        }
+        for (const auto& [label, value] : w.results)
+            CHECK_MESSAGE(check->result(label).starts_with(value), label, ": ",
+                          check->result(label));
+        CHECK_MESSAGE(check->problems().starts_with(w.problem), check->problems());
+        for (const auto& [f, typed] : typed)
+            CHECK((typed.empty() || text(check->field(f)) == typed));
+        if (IsWindowVisible(check->setButton()))
+            SendMessageW(check->setButton(), BM_CLICK, 0, 0);
+    }
+    CHECK_EQ(text(win.at("lblDiam")) + " " + text(win.at("lblDepth")), "24 3");
 }
 
 } // namespace

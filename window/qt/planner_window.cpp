@@ -17,6 +17,7 @@
 
 #include "window/metrics.h"
 #include "window/qt/accessibility.h"
+#include "window/qt/dish_check_window.h"
 #include "window/qt/fonts.h"
 #include "window/qt/text.h"
 
@@ -154,6 +155,19 @@ void PlannerWindow::run(Command c)
     case Command::PrintTemplate:
         askAndPrint(this, session_.dishTemplate(), ask_);
         break;
+    case Command::CheckDish:
+        if (!check_) // its setting moves the bars as a user's move does
+            check_ = new DishCheckWindow(
+                session_,
+                [this](const BarSetting& s) {
+                    for (const auto& [bar, value] : Session::barsFor(s))
+                        scrollBar(bar)->setValue(value);
+                },
+                this);
+        check_->show();
+        check_->raise();
+        check_->activateWindow();
+        break;
     }
 }
 
@@ -212,6 +226,8 @@ void PlannerWindow::apply(const Update& u)
         QApplication::beep();
     }
     readers_->announce(qs(u.announcement));
+    if (check_ && !u.rows.empty())
+        check_->refresh(); // at the window's frequency
     if (u.close)
         close();
 }

@@ -23,6 +23,7 @@ class QScrollBar;
 
 namespace planner {
 
+class DishCheckWindow;
 class ScreenReaders;
 
 class PlannerWindow : public QWidget {
@@ -36,6 +37,8 @@ public:
     QScrollBar* scrollBar(Ctl bar) const;
     // The context menu, for readers' tests; built once.
     QMenu* menu() const { return menu_; }
+    // The dish check's window, once opened; else null.
+    DishCheckWindow* checkWindow() const { return check_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -58,6 +61,7 @@ private:
     ScreenReaders* readers_ = nullptr;
     QMenu* menu_ = nullptr;
     AskPrinter ask_;
+    DishCheckWindow* check_ = nullptr; // made when first asked for
 };
 
 } // namespace planner

@@ -3,10 +3,6 @@
 
 #include "window/web/print.h"
 
-#include <initializer_list>
-#include <string>
-#include <utility>
-
 #include "window/web/dom.h"
 #include "window/web/rules.h"
 
@@ -15,22 +11,25 @@ namespace planner::web {
 namespace {
 
 using emscripten::val;
-using Attributes = std::initializer_list<std::pair<const char*, std::string>>;
 
-// A new SVG element with these attributes, the last child of parent.
-val element(const val& parent, const char* tag, Attributes attributes)
+// A new SVG element, the last child of parent.
+val element(const val& parent, const char* tag)
 {
-    val e = document().call<val>("createElementNS", std::string("http://www.w3.org/2000/svg"),
-                                 std::string(tag));
-    for (const auto& [name, value] : attributes)
-        e.call<void>("setAttribute", std::string(name), value);
+    val e = document().call<val>("createElementNS", val("http://www.w3.org/2000/svg"), val(tag));
     parent.call<void>("appendChild", e);
     return e;
 }
 
-std::string number(double x)
+// An attribute, its value a number or a text as JavaScript writes it.
+void set(const val& e, const char* name, const val& value)
 {
-    return std::to_string(x);
+    e.call<void>("setAttribute", val(name), value);
+}
+
+void box(const val& e, Point a, Point b)
+{
+    set(e, "x", val(a.x)), set(e, "y", val(a.y));
+    set(e, "width", val(b.x - a.x)), set(e, "height", val(b.y - a.y));
 }
 
 const char* anchorOf(Shape::Anchor a)
@@ -46,42 +45,31 @@ const char* anchorOf(Shape::Anchor a)
     return "start";
 }
 
-// A shape into `to`, in the sheet's inches.
+// A shape into `to`, in the sheet's inches; widths and sizes in points.
 void draw(const val& to, const Shape& s)
 {
-    const std::string width = number(s.width / 72); // points
-    if (s.kind == Shape::Kind::Line) {
-        std::string points;
-        for (const Point& p : s.points)
-            points += number(p.x) + "," + number(p.y) + " ";
-        element(to, "polyline",
-                {{"points", points},
-                 {"fill", "none"},
-                 {"stroke", "black"},
-                 {"stroke-width", width},
-                 {"stroke-dasharray",
-                  s.dashed ? number(dashLength) + " " + number(dashGap) : std::string("none")}});
-    } else if (s.kind == Shape::Kind::Box) {
-        const Point &a = s.points.at(0), &b = s.points.at(1);
-        element(to, "rect",
-                {{"x", number(a.x)},
-                 {"y", number(a.y)},
-                 {"width", number(b.x - a.x)},
-                 {"height", number(b.y - a.y)},
-                 {"stroke-width", width},
-                 {"fill", s.shaded ? colour(shadeColour) : std::string("none")},
-                 {"stroke", s.shaded ? "none" : "black"}});
-    } else {
-        const Point& at = s.points.at(0);
-        element(to, "text",
-                {{"x", number(at.x)},
-                 {"y", number(at.y)},
-                 {"font-size", width},
-                 {"text-anchor", anchorOf(s.anchor)},
-                 {"font-weight", s.bold ? "bold" : "normal"},
-                 {"font-family", cssFamily(Font::Print)}})
-            .set("textContent", s.text);
+    const val width(s.width / 72);
+    if (s.kind == Shape::Kind::Text) {
+        val t = element(to, "text");
+        set(t, "x", val(s.points.at(0).x)), set(t, "y", val(s.points.at(0).y));
+        set(t, "font-size", width), set(t, "text-anchor", val(anchorOf(s.anchor)));
+        set(t, "font-weight", val(s.bold ? "bold" : "normal"));
+        set(t, "font-family", val(cssFamily(Font::Print)));
+        t.set("textContent", val(s.text));
+        return;
     }
+    const val e = element(to, s.kind == Shape::Kind::Line ? "polyline" : "rect");
+    set(e, "fill", val(s.shaded ? colour(shadeColour) : "none"));
+    set(e, "stroke", val(s.shaded ? "none" : "black"));
+    set(e, "stroke-width", width);
+    if (s.kind == Shape::Kind::Box)
+        return box(e, s.points.at(0), s.points.at(1));
+    val points = val::array();
+    for (const Point& p : s.points)
+        points.call<void>("push", val(p.x), val(p.y));
+    set(e, "points", points.call<val>("join", val(" ")));
+    if (s.dashed)
+        set(e, "stroke-dasharray", val(std::to_string(dashLength) + " " + std::to_string(dashGap)));
 }
 
 } // namespace
@@ -91,20 +79,19 @@ void drawTemplate(const val& into, const DishTemplate& t)
     into.call<void>("replaceChildren");
     int n = 0;
     for (const Sheet& sheet : t.sheets) {
-        const Point &a = sheet.tileTopLeft, &b = sheet.tileBottomRight;
-        const std::string w = number(sheetWidth), h = number(sheetHeight);
-        const val svg =
-            element(into, "svg",
-                    {{"width", w + "in"}, {"height", h + "in"}, {"viewBox", "0 0 " + w + " " + h}});
+        const val svg = element(into, "svg");
+        set(svg, "width", val(std::to_string(sheetWidth) + "in"));
+        set(svg, "height", val(std::to_string(sheetHeight) + "in"));
+        set(svg, "viewBox",
+            val("0 0 " + std::to_string(sheetWidth) + " " + std::to_string(sheetHeight)));
         for (const Shape& s : sheet.strips)
             draw(svg, s);
         const std::string clip = "tile" + std::to_string(++n);
-        element(element(svg, "clipPath", {{"id", clip}}), "rect",
-                {{"x", number(a.x)},
-                 {"y", number(a.y)},
-                 {"width", number(b.x - a.x)},
-                 {"height", number(b.y - a.y)}});
-        const val drawing = element(svg, "g", {{"clip-path", "url(#" + clip + ")"}});
+        const val clipPath = element(svg, "clipPath");
+        set(clipPath, "id", val(clip));
+        box(element(clipPath, "rect"), sheet.tileTopLeft, sheet.tileBottomRight);
+        const val drawing = element(svg, "g");
+        set(drawing, "clip-path", val("url(#" + clip + ")"));
         for (const Shape& s : sheet.drawing)
             draw(drawing, s);
         for (const Shape& s : sheet.own)

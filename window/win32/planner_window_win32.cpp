@@ -19,6 +19,7 @@
 
 #include "window/scrolling.h"
 #include "window/win32/controls_win32.h"
+#include "window/win32/dish_check_win32.h"
 
 namespace planner::win32 {
 
@@ -158,10 +159,23 @@ void PlannerWindow::addCommands()
 // Runs the command of a menu item or shortcut; false for any other id.
 bool PlannerWindow::run(UINT id)
 {
-    if (id == commandId(std::size_t(Command::PrintTemplate)))
+    if (id == commandId(std::size_t(Command::PrintTemplate))) {
         askAndPrint(hwnd_, session_.dishTemplate(), ask_);
-    else
+    } else if (id == commandId(std::size_t(Command::CheckDish))) {
+        if (!check_) // its setting moves the bars as a user's scroll does
+            check_ = std::make_unique<DishCheckWindow>(
+                session_,
+                [this](const BarSetting& s) {
+                    for (const auto& [bar, value] : Session::barsFor(s)) {
+                        SetScrollPos(controls_[row(bar)], SB_CTL, value, TRUE);
+                        apply(session_.moved(bar, value));
+                    }
+                },
+                announce_);
+        check_->show(hwnd_);
+    } else {
         return false;
+    }
     return true;
 }
 
@@ -355,14 +369,17 @@ void PlannerWindow::apply(const Update& u)
     }
     if (!u.announcement.empty() && announce_ && hwnd_)
         announce_(hwnd_, widen(u.announcement));
+    if (check_ && !u.rows.empty())
+        check_->refresh(); // at the window's frequency
     if (u.close && hwnd_)
         DestroyWindow(hwnd_);
 }
 
 void PlannerWindow::dispatch(MSG& m)
 {
-    if (hwnd_ &&
-        (menuKey(m) || TranslateAcceleratorW(hwnd_, shortcuts_, &m) || IsDialogMessageW(hwnd_, &m)))
+    const HWND check = check_ ? check_->hwnd() : nullptr;
+    if (hwnd_ && (menuKey(m) || TranslateAcceleratorW(hwnd_, shortcuts_, &m) ||
+                  (check && IsDialogMessageW(check, &m)) || IsDialogMessageW(hwnd_, &m)))
         return;
     TranslateMessage(&m);
     DispatchMessageW(&m);

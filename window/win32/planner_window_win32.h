@@ -22,6 +22,7 @@
 
 namespace planner::win32 {
 
+class DishCheckWindow;
 class Fonts;
 
 class PlannerWindow {
@@ -44,6 +45,8 @@ public:
     HWND hwnd() const { return hwnd_; }
     // A control by its design row; null while there is no window.
     HWND control(int row) const { return hwnd_ ? controls_.at(row) : nullptr; }
+    // The dish check's window, once opened; else null.
+    DishCheckWindow* checkWindow() const { return check_.get(); }
 
     // Handles every message waiting, as the message loop would; false once
     // the loop would end (WM_QUIT, posted when the user closed the window).
@@ -82,6 +85,7 @@ private:
     HACCEL shortcuts_ = nullptr; // the commands' Ctrl keys
     HMENU menu_ = nullptr;       // the context menu
     std::unique_ptr<Fonts> fonts_;
+    std::unique_ptr<DishCheckWindow> check_;    // made when first asked for
     std::array<HWND, controlCount> controls_{}; // by design row
     HWND hwnd_ = nullptr;
     std::array<HICON, 2> icons_{}; // by ICON_SMALL (0) and ICON_BIG (1)
