@@ -1,9 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Dish Planner developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The calculations and one handler on the control model, without widgets.
+// The calculations, one handler on the control model, and the dish check,
+// without widgets.
 #include <benchmark/benchmark.h>
 
+#include <array>
+#include <string>
+#include <vector>
+
+#include "builder/dish_check.h"
+#include "builder/parabola_fit.h"
 #include "calc/curve.h"
 #include "calc/decplaces.h"
 #include "calc/ggainn.h"
@@ -56,5 +63,38 @@ void BM_vsbDiam_Change_model(benchmark::State& state)
     }
 }
 BENCHMARK(BM_vsbDiam_Change_model);
+
+// A round dish measured at 100 points along the edge, a little off the
+// curve: their fit, and the whole check with its figures and sentences.
+std::vector<std::array<std::string, 2>> hundredRows()
+{
+    std::vector<std::array<std::string, 2>> rows;
+    for (int i = 0; i < 100; ++i) {
+        const double x = i * 0.24;
+        rows.push_back({rt::doubleToText(x),
+                        rt::doubleToText(3 - (x - 12) * (x - 12) / 48 + (i % 7) * 0.001)});
+    }
+    return rows;
+}
+
+void BM_fit_100_points(benchmark::State& state)
+{
+    std::vector<double> x, h;
+    for (const auto& [position, depth] : hundredRows())
+        x.push_back(rt::val(position)), h.push_back(rt::val(depth));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(planner::fitParabola(x, h));
+}
+BENCHMARK(BM_fit_100_points);
+
+void BM_check_round_100_points(benchmark::State& state)
+{
+    const planner::DishInput in{
+        planner::DishShape::Round, planner::Unit::Inches, "24", hundredRows(), "", "", ""};
+    const planner::WindowFacts window{"2400", 10, 40, 10, 50};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(planner::checkDish(in, window));
+}
+BENCHMARK(BM_check_round_100_points);
 
 } // namespace

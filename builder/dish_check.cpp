@@ -42,17 +42,18 @@ const UnitDesign& designOf(Unit u)
 std::string length(double value, Unit u, bool fine = false)
 {
     const UnitDesign& d = designOf(u);
-    const std::string own =
-        figure(value, fine ? d.finePlaces : d.places) + " " + std::string(d.symbol);
     const double mm = value * d.mm;
-    if (u == Unit::Inches)
-        return own + " (" + figure(mm, 2) + " mm)";
-    return own + " (" + figure(mm / mmPerInch, fine ? 4 : 2) + " in)";
+    const bool inches = u == Unit::Inches;
+    return cat({figure(value, fine ? d.finePlaces : d.places), " ", d.symbol, " (",
+                figure(inches ? mm : mm / mmPerInch, inches ? 2
+                                                     : fine ? 4
+                                                            : 2),
+                inches ? " mm)" : " in)"});
 }
 
 std::string degrees(double radians, int places)
 {
-    return figure(radians * 180 / pi, places) + "\u00b0";
+    return cat({figure(radians * 180 / pi, places), "\u00b0"});
 }
 
 // Reads the fields, noting a problem by each that is not what it must be.
@@ -76,7 +77,7 @@ public:
                 problem(f, row,
                         t.find_first_not_of(" \t") == std::string::npos
                             ? "type a number."
-                            : "\u201c" + text + "\u201d is not a number; type digits, " +
+                            : cat({"\u201c", text, "\u201d is not a number; type digits, "}) +
                                   "with a point or a comma before any decimals.");
                 return std::nullopt;
             }
@@ -100,7 +101,7 @@ public:
 
     void problem(Field f, int row, const std::string& says)
     {
-        check_.problems.push_back({f, row, fieldLabel(f, row) + ": " + says});
+        check_.problems.push_back({f, row, cat({fieldLabel(f, row), ": ", says})});
     }
 
 private:
@@ -126,9 +127,9 @@ std::optional<double> gainDbi(double inches, const std::string& frequency)
 double ruzeLossDb(double e, double wavelength)
 {
     const double x = 4 * pi * e / wavelength;
-    return 10 * std::log10(std::exp(1.0)) * x * x;
+    return 10 * std::numbers::log10e * x * x;
 }
-const double oneDbError = std::sqrt(0.1 * std::log(10.0)) / (4 * pi);
+const double oneDbError = std::sqrt(0.1 * std::numbers::ln10) / (4 * pi);
 
 // The measured rows as positions and depths; a row left blank is none.
 struct Points {
@@ -169,28 +170,27 @@ void surface(DishCheck& c, const Points& p, const ParabolaFit& fit, double dInch
             worst = i;
     }
     const std::optional<double> gain = gainDbi(dInches, window.frequency);
-    const std::string at = " at " + window.frequency + " MHz";
+    const std::string at = cat({" at ", window.frequency, " MHz"});
     if (p.x.size() == 3) {
         c.notes.push_back("Three points fit a parabola exactly and say nothing of the surface: "
                           "measure 5 or more to see its error.");
         if (gain)
-            c.results.push_back({"Gain" + at, figure(*gain, 1) + " dBi"});
+            c.results.push_back({cat({"Gain", at}), cat({figure(*gain, 1), " dBi"})});
         return;
     }
     const double rms = std::sqrt(sum / double(p.x.size())), off = p.h[worst] - fit.at(p.x[worst]);
     const double loss = ruzeLossDb(rms * mm, calc::units::wavelengthMm(rt::val(window.frequency)));
     const double oneDb = calc::units::wavelengthMm(1) / (rms * mm / oneDbError); // MHz
     c.results.push_back({"Surface from the curve, RMS", length(rms, in.unit, true)});
-    c.results.push_back({"Furthest from the curve", "point " + std::to_string(p.row[worst] + 1) +
-                                                        ", " +
-                                                        length(std::abs(off), in.unit, true) +
-                                                        (off > 0 ? " below it" : " above it")});
-    c.results.push_back({"Gain lost" + at, figure(loss, 2) + " dB"});
-    c.results.push_back({"Within 1 dB up to", oneDb > 100000
-                                                  ? "above 100000 MHz"
-                                                  : "about " + figure(oneDb / 100, 0) + "00 MHz"});
+    c.results.push_back({"Furthest from the curve", cat({"point ", std::to_string(p.row[worst] + 1),
+                                                         ", ", length(std::abs(off), in.unit, true),
+                                                         off > 0 ? " below it" : " above it"})});
+    c.results.push_back({cat({"Gain lost", at}), cat({figure(loss, 2), " dB"})});
+    c.results.push_back(
+        {"Within 1 dB up to",
+         oneDb > 100000 ? "above 100000 MHz" : cat({"about ", figure(oneDb / 100, 0), "00 MHz"})});
     if (gain)
-        c.results.push_back({"Gain" + at, figure(*gain - loss, 1) + " dBi"});
+        c.results.push_back({cat({"Gain", at}), cat({figure(*gain - loss, 1), " dBi"})});
     c.notes.push_back("The loss takes the deviations along the axis as the surface's error, "
                       "which overestimates it slightly.");
 }
@@ -201,13 +201,13 @@ void nearestSetting(DishCheck& c, double dInches, double fInches, const WindowFa
     const long diameter = std::lround(dInches),
                depth = std::lround(dInches * dInches / (16 * fInches) * 10);
     if (diameter < w.diameterMin || diameter > w.diameterMax)
-        c.settingText = "none: the planner's dishes are " + std::to_string(w.diameterMin) + " to " +
-                        std::to_string(w.diameterMax) + " inches across";
+        c.settingText = cat({"none: the planner's dishes are ", std::to_string(w.diameterMin),
+                             " to ", std::to_string(w.diameterMax), " inches across"});
     else if (depth < w.depthMin || depth > w.depthMax)
-        c.settingText = "none: at this focal length a " + std::to_string(diameter) +
-                        "-inch dish is " + figure(depth / 10.0, 1) +
-                        " inches deep, beyond the planner's " + figure(w.depthMin / 10.0, 1) +
-                        " to " + figure(w.depthMax / 10.0, 1);
+        c.settingText =
+            cat({"none: at this focal length a ", std::to_string(diameter), "-inch dish is ",
+                 figure(depth / 10.0, 1), " inches deep, beyond the planner's ",
+                 figure(w.depthMin / 10.0, 1), " to ", figure(w.depthMax / 10.0, 1)});
     else
         c.setting = BarSetting{std::int16_t(diameter), std::int16_t(depth)},
         c.settingText =
@@ -251,9 +251,9 @@ DishCheck checkRound(const DishInput& in, const WindowFacts& window)
     const double span = *high - *low;
     if (std::abs(span - *d) <= 0.05 * *d && std::abs(centre - (*low + span / 2)) > 0.02 * *d)
         c.notes.push_back(
-            "The centre is " + length(std::abs(centre - (*low + span / 2)), in.unit) +
-            " from the middle of the positions: the dish may be lopsided, or the edge not "
-            "across its middle.");
+            cat({"The centre is ", length(std::abs(centre - (*low + span / 2)), in.unit),
+                 " from the middle of the positions: the dish may be lopsided, or "
+                 "the edge not across its middle."}));
     surface(c, p, *fit, *d * mm / mmPerInch, in, window);
     c.results.push_back({"Feed to illuminate", degrees(4 * std::atan(*d / (4 * f)), 1)});
     nearestSetting(c, *d * mm / mmPerInch, f * mm / mmPerInch, window);
@@ -290,7 +290,8 @@ DishCheck checkOffset(const DishInput& in, const WindowFacts& window)
                  {"Focus to the lower rim", length(f + x1 * x1 / (4 * f), in.unit)},
                  {"Focus to the upper rim", length(f + x2 * x2 / (4 * f), in.unit)}};
     if (const auto gain = gainDbi(*w * designOf(in.unit).mm / mmPerInch, window.frequency))
-        c.results.push_back({"Gain at " + window.frequency + " MHz", figure(*gain, 1) + " dBi"});
+        c.results.push_back(
+            {cat({"Gain at ", window.frequency, " MHz"}), cat({figure(*gain, 1), " dBi"})});
     c.notes.push_back("The gain takes the width as the diameter of the aperture.");
     return c;
 }
@@ -321,12 +322,23 @@ std::vector<std::string> fieldsOf(std::string_view line)
 
 DishCheck checkDish(const DishInput& in, const WindowFacts& window)
 {
+    const auto blank = [](const std::string& s) {
+        return s.find_first_not_of(" \t") == std::string::npos;
+    };
+    const bool untouched =
+        in.shape == DishShape::Round
+            ? blank(in.diameter) &&
+                  std::all_of(in.rows.begin(), in.rows.end(),
+                              [&](const auto& r) { return blank(r[0]) && blank(r[1]); })
+            : blank(in.width) && blank(in.height) && blank(in.depth);
+    if (untouched)
+        return {}; // nothing typed yet: nothing to say
     try {
         return in.shape == DishShape::Round ? checkRound(in, window) : checkOffset(in, window);
     } catch (const rt::RuntimeError&) { // a sum beyond the doubles: no figure from it
         DishCheck c;
         c.problems.push_back(
-            {Field::Rows, -1, fieldLabel(Field::Rows) + ": these give no dish; check them."});
+            {Field::Rows, -1, cat({fieldLabel(Field::Rows), ": these give no dish; check them."})});
         return c;
     }
 }
@@ -352,7 +364,7 @@ std::string checkAnnouncement(const DishCheck& c)
     for (const Result& r : c.results)
         if (r.label == "Focal length" || r.label == "F/D ratio" || r.label == "f/W" ||
             r.label == "Surface from the curve, RMS")
-            said += r.label + " " + r.value + ". ";
+            said += cat({r.label, " ", r.value, ". "});
     if (!said.empty())
         said.pop_back();
     return said;

@@ -101,7 +101,8 @@ struct WindowFacts {
     std::int16_t diameterMin, diameterMax, depthMin, depthMax;
 };
 
-// The check of the dish measured, at the window's frequency.
+// The check of the dish measured, at the window's frequency; with nothing
+// typed yet for its shape, nothing: no problem and no result.
 DishCheck checkDish(const DishInput& input, const WindowFacts& window);
 
 // Rows from text pasted as one pair a line, from a spreadsheet or a

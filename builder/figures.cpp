@@ -13,4 +13,12 @@ std::string figure(double x, int places)
     return calc::rounded.toText();
 }
 
+std::string cat(std::initializer_list<std::string_view> parts)
+{
+    std::string s;
+    for (const std::string_view p : parts)
+        s += p;
+    return s;
+}
+
 } // namespace planner

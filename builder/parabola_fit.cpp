@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <set>
 #include <utility>
 
 namespace planner {
@@ -45,7 +44,10 @@ std::optional<std::array<double, 3>> solve(std::array<std::array<double, 4>, 3> 
 
 std::optional<ParabolaFit> fitParabola(const std::vector<double>& x, const std::vector<double>& h)
 {
-    if (x.size() != h.size() || std::set<double>(x.begin(), x.end()).size() < 3)
+    std::size_t distinct = 0;
+    for (std::size_t i = 0; i < x.size(); ++i)
+        distinct += std::find(x.begin(), x.begin() + i, x[i]) == x.begin() + i;
+    if (x.size() != h.size() || distinct < 3)
         return std::nullopt;
     double mean = 0, scale = 0;
     for (const double p : x)

@@ -6,7 +6,8 @@
 // navigation to the window shown with every figure, against a static page
 // with the same 61 elements and their captions typed in, taking turns; and
 // one bar step in the page (handler and page update), without and with the
-// layout that follows, as designed and compact.
+// layout that follows, as designed and compact; and one keystroke in the
+// dish check.
 // Usage: PLANNER_SITE=build-web/site PLANNER_TABLES=build-web/tables.json \
 //          node bench/web/bench.mjs [RUNS]
 import { gzipSync, brotliCompressSync, constants } from 'node:zlib';
@@ -114,6 +115,31 @@ for (const [how, viewport] of [['as designed', { width: 1000, height: 700 }], ['
     });
     console.log(`one step of vsbDiam, ${how}, median of 400: ${(alone * 1000).toFixed(0)} µs, ` +
         `with the layout after it ${(laidOut * 1000).toFixed(0)} µs`);
+    await c.close();
+    await s.close();
+}
+// One keystroke in the dish check, its seven rows filled by a paste: a
+// digit typed into the diameter and taken away, each checked and shown,
+// with the layout after it.
+{
+    const s = await serve();
+    const { page: p, ctx: c } = await open(s.url);
+    const keystroke = await p.evaluate(() => {
+        const data = new DataTransfer();
+        data.setData('text', '0\t0\n4\t1.6667\n8\t2.7667\n12\t3\n16\t2.6667\n20\t1.6667\n24\t0\n');
+        document.querySelector('#check-rows input').dispatchEvent(
+            new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+        const field = document.getElementById('check-diameter');
+        const times = Array.from({ length: 400 }, (_, i) => {
+            const t = performance.now();
+            field.value = i % 2 ? '24' : '241';
+            field.dispatchEvent(new InputEvent('input', { bubbles: true }));
+            document.body.offsetHeight;
+            return performance.now() - t;
+        });
+        return times.sort((a, b) => a - b)[200];
+    });
+    console.log(`one keystroke in the dish check, laid out, median of 400: ${(keystroke * 1000).toFixed(0)} µs`);
     await c.close();
     await s.close();
 }

@@ -7,7 +7,7 @@
 # in one a phone's size, where the page is compact. A user tabs to the
 # diameter, moves it, and has the whole page read from the top in browse
 # mode; each step must speak the figures with their meaning and unit, and
-# nothing of the vanished bars, alike in both.
+# nothing of the vanished bars, alike in both. Then the dish check.
 # Usage: check_orca_web.sh SITE_FOLDER TRANSCRIPT_FOLDER
 set -euo pipefail
 site=$1 transcripts=$2
@@ -18,9 +18,12 @@ mkdir -p "$transcripts"
 for size in 820,640 390,844; do
     transcript=$transcripts/orca-web-$size.txt
     # Reading a whole page stalls unless the speech module takes a moment.
-    SPEECH_PAUSE=0.15 "$here/orca-harness.sh" "$here/web-planner.sh" "$site" "$size" -- "${steps[@]}" |
+    SPEECH_PAUSE=0.15 STEP_TIMEOUT=60 "$here/orca-harness.sh" "$here/web-planner.sh" "$site" "$size" -- "${steps[@]}" |
         tee "$transcript"
-    expect 0 "Finished loading Parabolic dish planner: gain and profile" "the page opens"
+    # The page opens with the focus where the Tab order starts; Orca says so
+    # by the page's title or by the control.
+    said 0 | grep -qE "Finished loading Parabolic dish planner: gain and profile|Frequency in MHz vertical slider 1200" ||
+        { echo "step 0 (the page opens): neither its title nor the first bar"; fail=1; }
     expect 1 "Diameter in inches vertical slider 10" "Tab"
     for phrase in "11 Diameter 11 inches, 279.4 millimetres." "Focal length 3.78 inches, 96.012 millimetres." \
         "F/D ratio 0.34." "Gain 6 times." "Rim 1.67 deep at 5 inches."; do
@@ -39,3 +42,15 @@ done
 done
     verdict "the web planner at $size" || exit 1
 done
+
+# The dish check: from the planner's bars past its shape and unit to its
+# fields, a round dish typed, 24 inches across, 3 deep at 12 inches from
+# the rim; once typing pauses, the chief result is read with its label:
+# three points on y = 3 - (x - 12)^2 / 48, so f = 12 inches.
+transcript=$transcripts/orca-web-check.txt
+steps=(Tab Tab Tab Tab Tab Tab Tab 2 4 Tab 0 Tab 0 Tab 1 2 Tab 3 Tab 2 4 Tab 0)
+QUIET=2.5 "$here/orca-harness.sh" "$here/web-planner.sh" "$site" 820,640 -- "${steps[@]}" | tee "$transcript"
+fail=0
+expect 7 "Diameter, rim to rim entry" "Tab: the diameter's name"
+expect 23 "Focal length 12 in (304.8 mm)" "typing paused: the result read with its label"
+verdict "the web dish check"

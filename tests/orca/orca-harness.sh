@@ -11,8 +11,8 @@
 # layout's) held with KEY, or a name: title (orca+KP_Enter), whereami
 # (KP_Enter), flat (KP_Subtract: flat review), prevline (KP_Home), readall
 # (KP_Add twice: flat review's say all); KEY*2 presses KEY twice quickly.
-# After each the harness waits up to 20 s for speech, then collects lines
-# until speech has been quiet for 1 s (QUIET).
+# After each the harness waits up to 20 s (STEP_TIMEOUT) for speech, then
+# collects lines until speech has been quiet for 1 s (QUIET).
 #
 # Output: a block a step, "== STEP <n> <step>" then "  > <spoken text>", or
 # "  !! TIMEOUT"; what is spoken as the window takes the focus is STEP 0.
@@ -29,7 +29,7 @@
 # window is focused with `xdotool windowfocus --sync`.
 
 set -u
-STEP_TIMEOUT=20
+STEP_TIMEOUT=${STEP_TIMEOUT:-20}
 [ $# -ge 1 ] || { sed -n '2,30p' "$0"; exit 2; }
 PROG=$1; shift
 PROG_ARGS=()

@@ -6,10 +6,10 @@
 // Tab order, every control of the design table with its element's id, its
 // place in CSS pixels and a bar's range, the figure each bar moves, the
 // worked states (their figures, and the
-// user's way from start-up to each bar's value), the spots, and the worked
-// templates. Example: a state's "moves" {"vsbDiam": [7, 0, true]} are 7
-// pages down and no arrow step.
-// Usage (under Node): node export_tables.js > tables.json
+// user's way from start-up to each bar's value), the spots, the worked
+// templates, and the worked dish checks with the scenario every view runs. Example: a state's
+// "moves" {"vsbDiam": [7, 0, true]} are 7 pages down and no arrow step. Usage (under Node): node
+// export_tables.js > tables.json
 #include <iostream>
 #include <nlohmann/json.hpp>
 
@@ -62,6 +62,23 @@ int main()
         all["states"].push_back(state(s));
     for (const auto& [name, x, y, width, height] : worked::spots)
         all["spots"].push_back(json::array({name, x, y, width, height}));
+    for (const worked::Check& c : worked::checks) {
+        json results = json::array();
+        for (const auto& [label, value] : c.results)
+            results.push_back(json::array({label, value}));
+        all["checks"].push_back({{"name", c.name},
+                                 {"offset", c.offset},
+                                 {"unit", c.unit},
+                                 {"diameter", c.diameter},
+                                 {"pasted", c.pasted},
+                                 {"width", c.width},
+                                 {"height", c.height},
+                                 {"depth", c.depth},
+                                 {"results", results},
+                                 {"problem", c.problem}});
+    }
+    for (const std::string_view name : worked::checkScenario)
+        all["checkScenario"].push_back(name);
     for (const worked::Template& t : worked::templates)
         all["templates"].push_back({{"freq", t.freq},
                                     {"diam", t.diam},

@@ -73,7 +73,7 @@ export function look() {
 // the page itself; and what else an engine offers.
 function pageDriver(page, close, more) {
     return { page, goto: url => page.goto(url), run: (f, ...args) => page.evaluate(f, args),
-        press: key => page.keyboard.press(key), click: (x, y) => page.mouse.click(x, y),
+        press: key => page.keyboard.press(key), type: text => page.keyboard.type(text), click: (x, y) => page.mouse.click(x, y),
         print: (path, format) => page.pdf({ path, format }), close, ...more };
 }
 
@@ -129,6 +129,7 @@ async function webkitDriver({ viewport = desktop } = {}) {
     const key = name => Key[name.replace(/([a-z])([A-Z])/g, '$1_$2').toUpperCase()]; // PageDown: PAGE_DOWN
     return { goto: url => driver.get(url), run: (f, ...args) => driver.executeScript(`return (${f})(arguments[0])`, args),
         press: name => driver.actions().keyDown(key(name)).keyUp(key(name)).perform(),
+        type: text => driver.actions().sendKeys(text).perform(),
         click: (x, y) => driver.actions().move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT })
             .press().release().perform(),
         version: async () => (await driver.getCapabilities()).get('browserVersion'),
@@ -184,6 +185,37 @@ async function drag(driver, bar, target, byTouch) {
     const release = await driver.drag(x + width / 2, top + length / 2, to, byTouch);
     assert.equal((await driver.run(look)).controls[figure].shown, controls[figure].shown, `${bar}: no change while dragged`);
     await release();
+}
+
+// The dish check as a user works it, by the names of worked checks in
+// turn: the shape and unit chosen; each field typed; a round dish's rows
+// pasted into the first (as a spreadsheet's copy, by Ctrl+V where the
+// browser takes it); its results and problem, the text typed still there;
+// its setting set.
+export async function checkDishes(d, names, paste = false) {
+    for (const c of names.map(n => tables.checks.find(k => k.name === n))) {
+        await d.run(([c]) => {
+            document.getElementById(c.offset ? 'check-offset' : 'check-round').click();
+            const unit = document.getElementById('check-unit');
+            unit.selectedIndex = c.unit;
+            unit.dispatchEvent(new Event('input', { bubbles: true }));
+        }, c);
+        for (const [id, text] of [['check-diameter', c.diameter], ['check-width', c.width], ['check-height', c.height],
+            ['check-depth', c.depth]].filter(([, text]) => text)) {
+            await d.run(([id]) => { const f = document.getElementById(id); f.value = ''; f.focus(); }, id);
+            await d.type(text);
+        }
+        if (!c.offset)
+            await paste(c.pasted);
+        const seen = await d.run(([c]) => ({ problems: document.getElementById('check-problems').textContent,
+            results: [...document.querySelectorAll('#check-results dt')].map(t => [t.textContent, t.nextSibling.textContent]),
+            typed: [c.diameter, c.width, c.height, c.depth].map((t, i) => t && document.getElementById(
+                ['check-diameter', 'check-width', 'check-height', 'check-depth'][i]).value === t) }), c);
+        for (const [label, value] of c.results)
+            assert.ok(seen.results.some(([l, v]) => l === label && v.startsWith(value)), `${c.name}: ${label} ${value} in ${seen.results}`);
+        assert.ok(seen.problems.startsWith(c.problem) && seen.typed.every(t => t !== false), `${c.name}: ${JSON.stringify(seen)}`);
+        await d.run(() => document.getElementById('check-set').hidden || document.getElementById('check-set').click());
+    }
 }
 
 // Opens the page and moves its bars to a worked state; what it then shows.

@@ -16,7 +16,7 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { PNG } from 'pngjs';
-import { serve, launch, drivers, open, reach, look, tables, idOf, expectState, expectPlaces, axeFaults } from './harness.mjs';
+import { serve, launch, drivers, open, reach, look, tables, idOf, expectState, expectPlaces, axeFaults, checkDishes } from './harness.mjs';
 
 let server, browser;
 before(async () => { server = await serve(); browser = await launch(); });
@@ -131,10 +131,16 @@ test('held arrows and tracks repeat; the ends hold; a thumb let go stays; Tab go
     const { thumb: [x, y, width, height] } = (await d.run(look)).controls[idOf('vsbFreq')];
     await d.click(x + width / 2, y + height / 2); // where 1200 would put it too
     assert.equal(await shown(d, 'lblFreq'), '1201', 'a thumb let go where it was');
-    for (const next of [...tables.tabOrder.slice(1), 'print', null, tables.tabOrder[0]]) { // null: the browser's
+    for (const next of [...tables.tabOrder.slice(1).map(idOf), 'print', 'check-round']) {
         await d.press('Tab');
-        assert.equal((await d.run(look)).focused, next === 'print' || !next ? next ?? '' : idOf(next));
+        assert.equal((await d.run(look)).focused, next);
     }
+    // On through the dish check to the browser's own controls, and round.
+    let tabs = 0;
+    while (await d.run(() => document.activeElement !== document.body) && ++tabs < 40)
+        await d.press('Tab');
+    await d.press('Tab');
+    assert.equal((await d.run(look)).focused, idOf(tables.tabOrder[0]), `round after ${tabs} more`);
     await ends(d, 'click');
     const inHand = await page(phone);
     await open(inHand, server.url);
@@ -193,3 +199,30 @@ async function standOut(d, scale) {
     for (const [i, [x, y, bx, by]] of pairs.entries())
         assert.notEqual(at(x, y), at(bx, by), `spot ${i} (${pairs[i]}) stands out`);
 }
+
+// The dish check's scenario with the window at 2400 MHz (12 pages down from
+// start-up), its round dish pasted from the clipboard by Ctrl+V, on the
+// desktop and a phone, in Chromium, the window following its setting to
+// 24 inches, 3.0 deep; the offset example typed in Firefox and WebKit.
+test('the dish check: pasted and set, typed, refused with the text kept', async () => {
+    const at2400 = { ...tables.states[0], moves: { ...tables.states[0].moves, vsbFreq: [12, 0, true] } };
+    for (const [engine, context, names] of [['chromium', designed, tables.checkScenario],
+        ['chromium', phone, tables.checkScenario], ['firefox', designed, [tables.checkScenario[1]]],
+        ['webkit', designed, [tables.checkScenario[1]]]]) {
+        const d = await drivers[engine](context, engine === 'chromium' ? browser : undefined);
+        try {
+            await reach(d, server.url, at2400, 'keys');
+            await d.ctx?.grantPermissions(['clipboard-read', 'clipboard-write']);
+            await checkDishes(d, names, async text => {
+                await d.run(([text]) => navigator.clipboard.writeText(text), text);
+                await d.run(() => document.querySelector('#check-rows input').focus());
+                await d.press('Control+V');
+            });
+            if (engine === 'chromium')
+                assert.deepEqual([await shown(d, 'lblDiam'), await shown(d, 'lblDepth')], ['24', '3']);
+            assert.deepEqual(d.errors ?? [], []);
+        } finally {
+            await d.close();
+        }
+    }
+});

@@ -91,7 +91,10 @@ DishCheckWindow::DishCheckWindow(const Session& session,
     const int results = 14 * fontMetrics().lineSpacing() * 3 / 2;
     resize(form->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width() + 24,
            std::min(form->sizeHint().height() + results,
-                    planner->screen()->availableSize().height() * 4 / 5));
+                    (planner ? planner->screen() : QGuiApplication::primaryScreen())
+                            ->availableSize()
+                            .height() *
+                        4 / 5));
     pause_ = new QTimer(this);
     pause_->setSingleShot(true);
     pause_->setInterval(announceAfterMs);

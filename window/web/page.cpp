@@ -13,6 +13,7 @@
 
 #include "window/metrics.h"
 #include "window/session.h"
+#include "window/web/check_view.h"
 #include "window/web/dom.h"
 #include "window/web/markup.h"
 #include "window/web/print.h"
@@ -74,6 +75,7 @@ private:
     };
 
     Session session_;
+    std::unique_ptr<CheckView> check_;
     val window_, live_;
     std::vector<std::unique_ptr<Label>> labels_;                // by design row
     std::array<std::unique_ptr<ScrollBar>, controlCount> bars_; // by design row
@@ -102,6 +104,11 @@ Page::Page() : window_(byId("window")), live_(byId("announcement")), labels_(con
     listen(val::global("window"), "beforeprint",
            [this](const val&) { drawTemplate(byId("template"), session_.dishTemplate()); });
     listen(byId("print"), "click", [](const val&) { val::global("window").call<void>("print"); });
+    // Its setting moves the bars as a released thumb does.
+    check_ = std::make_unique<CheckView>(session_, [this](const BarSetting& s) {
+        for (const auto& [bar, value] : Session::barsFor(s))
+            bars_[row(bar)]->setValue(value);
+    });
     keepOffline();
 }
 
@@ -159,6 +166,8 @@ void Page::apply(const Update& u)
         live_.set("textContent", std::string());
         live_.set("textContent", u.announcement);
     }
+    if (check_ && !u.rows.empty())
+        check_->refresh(); // at the window's frequency
     if (u.close)
         end();
 }

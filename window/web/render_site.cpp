@@ -5,7 +5,8 @@
 // what the design says in them, so that the page shows the window with
 // every figure before its script has run. In the page, the window as
 // Form_Load leaves it in place of the empty #window, and the window's
-// title for each {{title}}; in the style sheet, the window's size for each
+// title for each {{title}}, and the dish check's form in its section; in
+// the style sheet, the window's size for each
 // (--designed) media condition, and the rules that place every control,
 // without the notes for the source's reader.
 // Usage (under Node): render_site.js page index.html site/index.html
@@ -17,6 +18,7 @@
 #include <string_view>
 
 #include "runtime/text.h"
+#include "window/web/check_page.h"
 #include "window/web/markup.h"
 #include "window/web/rules.h"
 
@@ -61,6 +63,9 @@ int main(int argc, char** argv)
         rt::replaceAll(text, empty,
                        "<div id=\"window\">\n" + planner::web::windowMarkup(session) + "</div>");
         rt::replaceAll(text, "{{title}}", planner::web::escaped(planner::windowTitle));
+        rt::replaceAll(text, "<section id=\"check\"></section>",
+                       "<section id=\"check\">" + planner::web::check::checkMarkup() +
+                           "</section>");
     }
     std::ofstream out(argv[3]);
     out << text;

@@ -38,6 +38,9 @@ public:
     // The page has been laid out anew (another arrangement, say): the
     // thumb goes where the value puts it in the bar as it now is.
     void relayout();
+    // Moves the bar to a value as a released thumb does. Example:
+    // setValue(24) on vsbDiam stands it at 24 and reports the move.
+    void setValue(int value) { move(ScrollMove::Thumb, value); }
     // The bar, for the page to give it the focus.
     const emscripten::val& element() const { return root_; }
 
