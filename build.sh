@@ -84,14 +84,16 @@ fuzz() {
     done
 }
 
-# The browser tests' tools as package-lock.json pins them, from the npm
-# registry; again only when the lock has changed. No browser is downloaded:
-# the tests drive Debian's Chromium, Firefox and WebKit.
-npm_tools() {
+# Tools from the npm registry as a folder's package-lock.json pins them,
+# installed again only when the lock has changed: the JavaScript's
+# formatter (tools/format), the browser tests' tools (tests/web). No
+# browser is downloaded: the tests drive Debian's Chromium, Firefox and
+# WebKit.
+npm_tools() { # folder
     command -v node >/dev/null && command -v npm >/dev/null || install_these nodejs npm
-    local dir=tests/web
+    local dir=$1
     cmp -s "$dir/package-lock.json" "$dir/node_modules/.planner-lock" 2>/dev/null && return 0
-    echo "Installing the browser tests' tools (npm ci in $dir)"
+    echo "Installing the tools of $dir (npm ci)"
     (cd "$dir" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
     cp "$dir/package-lock.json" "$dir/node_modules/.planner-lock"
 }
@@ -111,6 +113,7 @@ run)
     ;;
 test)
     install_missing
+    npm_tools tools/format
     build default
     ctest --preset default
     ;;
@@ -143,7 +146,7 @@ windows)
     ;;
 web)
     install_these "${web_packages[@]}"
-    npm_tools
+    npm_tools tests/web
     build web
     ctest --preset web
     ls -l build-web/site build-web/dish-planner-*-web.zip

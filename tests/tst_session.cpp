@@ -12,10 +12,12 @@
 #include <doctest/doctest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <new>
 #include <stdexcept>
 #include <vector>
 
+#include "builder/figures.h"
 #include "builder/printer_page.h"
 #include "window/metrics.h"
 #include "window/scrolling.h"
@@ -262,6 +264,33 @@ TEST_CASE("a printer's paper, and a sheet's inches in its dots")
     CHECK((d.points(0.6) == doctest::Approx(5) && d.inches(dashLength) == doctest::Approx(72)));
 }
 
+// What a sheet carries beyond its drawing and texts (its sheets side by
+// side, k of n): a grey strip where its right neighbour lies on it; two
+// crosses, each with a box 0.1 inch square, in each strip it shares; and
+// the 4-inch rule, 33 ticks an eighth apart, marked 1 in to 4 in.
+void checkSheetParts(const Sheet& sheet, std::size_t k, std::size_t n)
+{
+    CHECK_EQ(sheet.strips.size(), k + 1 < n);
+    std::vector<double> ticks;
+    int boxes = 0;
+    std::string said;
+    for (const Shape& s : sheet.own) {
+        const Point a = s.points.at(0), b = s.points.back();
+        boxes += s.kind == Shape::Kind::Box && std::abs(b.x - a.x - 0.1) < 1e-9 &&
+                 std::abs(b.y - a.y - 0.1) < 1e-9;
+        if (s.kind == Shape::Kind::Line && a.y == b.y &&
+            b.x - a.x < 0.2) // a tick, not a cross's arm
+            ticks.push_back(a.y);
+        said += s.kind == Shape::Kind::Text ? s.text + "|" : "";
+    }
+    CHECK_EQ(boxes, 2 * ((k > 0) + (k + 1 < n)));
+    REQUIRE(ticks.size() == 33);
+    CHECK(*std::max_element(ticks.begin(), ticks.end()) -
+              *std::min_element(ticks.begin(), ticks.end()) ==
+          doctest::Approx(4));
+    CHECK(said.find("|1 in|2 in|3 in|4 in|") != std::string::npos);
+}
+
 // The template of the dish the window shows: its figures, its marks, how
 // many sheets it takes; and on every sheet the instruction and the square.
 TEST_CASE("the template of the dish the window shows")
@@ -291,7 +320,9 @@ TEST_CASE("the template of the dish the window shows")
                 CHECK_MESSAGE(said.find(text) != std::string::npos, text);
             CHECK_EQ(said.find(t.figures.front()) != std::string::npos,
                      k == 0); // the first's alone
+            checkSheetParts(t.sheets[k], k, t.sheets.size());
         }
+        CHECK_EQ(figure(t.rimDepth, 2), t.marks.back()); // each dish's radius is whole inches
     }
     INFO("no dish to draw");
     Session failed;

@@ -270,10 +270,7 @@ TEST_CASE("checking a dish one has")
         QTest::mouseClick(shape, Qt::LeftButton, {},
                           QPoint(shape->height() / 2, shape->height() / 2));
         check->unit()->setCurrentIndex(w.unit);
-        const std::pair<Field, std::string_view> typed[] = {{Field::Diameter, w.diameter},
-                                                            {Field::Width, w.width},
-                                                            {Field::Height, w.height},
-                                                            {Field::OffsetDepth, w.depth}};
+        const auto typed = worked::typedFields(w);
         for (const auto& [f, text] : typed) {
             if (text.empty())
                 continue;

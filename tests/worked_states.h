@@ -10,10 +10,13 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 #include <tuple>
 #include <utility>
 #include <vector>
+
+#include "builder/dish_check.h"
 
 namespace worked {
 
@@ -180,6 +183,14 @@ inline const std::vector<Check> checks = {
 // inches, 3.0 deep.
 inline constexpr std::string_view checkScenario[] = {
     "the third point 0.1 in deeper", "offset 460 by 500 mm, 43 deep", "wider than high"};
+// The lone fields a check types into, each with its text ("" for none).
+inline std::array<std::pair<planner::Field, std::string_view>, 4> typedFields(const Check& c)
+{
+    return {{{planner::Field::Diameter, c.diameter},
+             {planner::Field::Width, c.width},
+             {planner::Field::Height, c.height},
+             {planner::Field::OffsetDepth, c.depth}}};
+}
 inline const Check& checkNamed(std::string_view name)
 {
     return *std::find_if(checks.begin(), checks.end(),

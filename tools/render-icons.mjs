@@ -18,8 +18,11 @@ const data = `data:image/svg+xml;base64,${Buffer.from(svg).toString('base64')}`;
 const browser = await launch();
 try {
     const page = await browser.newPage();
-    for (const [name, size, maskable] of [['planner-192.png', 192, false],
-        ['planner-512.png', 512, false], ['planner-maskable-512.png', 512, true]]) {
+    for (const [name, size, maskable] of [
+        ['planner-192.png', 192, false],
+        ['planner-512.png', 512, false],
+        ['planner-maskable-512.png', 512, true],
+    ]) {
         await page.setViewportSize({ width: size, height: size });
         const inset = maskable ? size * 0.2 : 0;
         await page.setContent(`<body style="margin:0;background:${maskable ? '#f0f0f0' : 'transparent'}">

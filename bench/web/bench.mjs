@@ -32,12 +32,13 @@ async function open(url, context = {}) {
 const server = await serve();
 const { ctx } = await open(server.url);
 await ctx.close();
-let gz = 0, br = 0;
+let gz = 0,
+    br = 0;
 for (const path of new Set(server.requests)) {
     const body = readFileSync(join(site, path === '/' ? 'index.html' : path));
     const g = gzipSync(body, { level: 9 }).length;
     const b = brotliCompressSync(body, { params: { [constants.BROTLI_PARAM_QUALITY]: 11 } }).length;
-    gz += g, br += b;
+    ((gz += g), (br += b));
     console.log(`${path.padEnd(18)} ${String(body.length).padStart(7)} B, gzip ${g}, brotli ${b}`);
 }
 console.log(`first visit: gzip ${gz} B, brotli ${br} B`);
@@ -66,55 +67,64 @@ async function shown(path) {
     const c = await browser.newContext();
     const p = await c.newPage();
     await p.goto(timing.url + path, { waitUntil: 'load' });
-    const ms = await p.evaluate(planner => new Promise(done => {
-        const look = () => {
-            const paint = performance.getEntriesByName('first-contentful-paint')[0];
-            const ready = performance.getEntriesByName('planner-ready')[0];
-            if (paint && (ready || !planner))
-                done([paint.startTime, ready?.startTime]);
-            else
-                requestAnimationFrame(look);
-        };
-        look();
-    }), path === 'index.html');
+    const ms = await p.evaluate(
+        planner =>
+            new Promise(done => {
+                const look = () => {
+                    const paint = performance.getEntriesByName('first-contentful-paint')[0];
+                    const ready = performance.getEntriesByName('planner-ready')[0];
+                    if (paint && (ready || !planner)) done([paint.startTime, ready?.startTime]);
+                    else requestAnimationFrame(look);
+                };
+                look();
+            }),
+        path === 'index.html',
+    );
     await c.close();
     return ms;
 }
-const planner = [], bare = [], ready = [];
+const planner = [],
+    bare = [],
+    ready = [];
 for (let i = 0; i < runs; ++i) {
     const [paint, when] = await shown('index.html');
-    planner.push(paint), ready.push(when);
+    (planner.push(paint), ready.push(when));
     bare.push((await shown('static.html'))[0]);
 }
-console.log(`navigation to the window shown with every figure (first contentful paint), median of ${runs}: ` +
-    `planner ${median(planner).toFixed(1)} ms, static page ${median(bare).toFixed(1)} ms, ` +
-    `ratio ${(median(planner) / median(bare)).toFixed(2)}`);
+console.log(
+    `navigation to the window shown with every figure (first contentful paint), median of ${runs}: ` +
+        `planner ${median(planner).toFixed(1)} ms, static page ${median(bare).toFixed(1)} ms, ` +
+        `ratio ${(median(planner) / median(bare)).toFixed(2)}`,
+);
 console.log(`navigation to the planner ready for input, median of ${runs}: ${median(ready).toFixed(1)} ms`);
 await timing.close();
 
 // One step of vsbDiam, as the Down and Up keys make it, timed in the page,
 // as designed and compact (a phone's screen).
-for (const [how, viewport] of [['as designed', { width: 1000, height: 700 }], ['compact', { width: 390, height: 844 }]]) {
+for (const [how, viewport] of [
+    ['as designed', { width: 1000, height: 700 }],
+    ['compact', { width: 390, height: 844 }],
+]) {
     const s = await serve();
     const { page: p, ctx: c } = await open(s.url, { viewport });
     await p.locator('#r16').focus(); // vsbDiam
-    for (let i = 0; i < 14; ++i)
-        await p.keyboard.press('ArrowDown'); // 24 inches
+    for (let i = 0; i < 14; ++i) await p.keyboard.press('ArrowDown'); // 24 inches
     const [alone, laidOut] = await p.evaluate(() => {
         const bar = document.activeElement;
         const step = (key, layout) => {
             const t = performance.now();
             bar.dispatchEvent(new KeyboardEvent('keydown', { key, bubbles: true, cancelable: true }));
-            if (layout)
-                document.body.offsetHeight;
+            if (layout) document.body.offsetHeight;
             return performance.now() - t;
         };
         const times = layout => Array.from({ length: 400 }, (_, i) => step(i % 2 ? 'ArrowUp' : 'ArrowDown', layout));
         const mid = xs => xs.sort((a, b) => a - b)[xs.length >> 1];
         return [mid(times(false)), mid(times(true))];
     });
-    console.log(`one step of vsbDiam, ${how}, median of 400: ${(alone * 1000).toFixed(0)} µs, ` +
-        `with the layout after it ${(laidOut * 1000).toFixed(0)} µs`);
+    console.log(
+        `one step of vsbDiam, ${how}, median of 400: ${(alone * 1000).toFixed(0)} µs, ` +
+            `with the layout after it ${(laidOut * 1000).toFixed(0)} µs`,
+    );
     await c.close();
     await s.close();
 }
@@ -127,8 +137,9 @@ for (const [how, viewport] of [['as designed', { width: 1000, height: 700 }], ['
     const keystroke = await p.evaluate(() => {
         const data = new DataTransfer();
         data.setData('text', '0\t0\n4\t1.6667\n8\t2.7667\n12\t3\n16\t2.6667\n20\t1.6667\n24\t0\n');
-        document.querySelector('#check-rows input').dispatchEvent(
-            new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+        document
+            .querySelector('#check-rows input')
+            .dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
         const field = document.getElementById('check-diameter');
         const times = Array.from({ length: 400 }, (_, i) => {
             const t = performance.now();

@@ -19,6 +19,7 @@ import { createServer as createNetServer } from 'node:net';
 import { extname, join, normalize } from 'node:path';
 import { chromium } from 'playwright-core';
 import AxeBuilder from '@axe-core/playwright';
+import { after, before } from 'node:test';
 
 export const site = process.env.PLANNER_SITE;
 export const tables = process.env.PLANNER_TABLES && JSON.parse(readFileSync(process.env.PLANNER_TABLES, 'utf8'));
@@ -26,6 +27,21 @@ export const siteFiles = process.env.PLANNER_SITE_FILES?.split(',');
 export const idOf = name => tables.controls.find(c => c.name === name).id; // the view's own
 const desktop = { width: 1000, height: 700 }; // every engine's viewport unless given
 const types = { '.html': 'text/html', '.css': 'text/css', '.js': 'text/javascript', '.png': 'image/png' };
+
+// The site served and a Chromium for a test file's whole run, ready once
+// its tests begin: shared.server, shared.browser.
+export function shared() {
+    const it = {};
+    before(async () => {
+        it.server = await serve();
+        it.browser = await launch();
+    });
+    after(async () => {
+        await it.browser.close();
+        await it.server.close();
+    });
+    return it;
+}
 
 // A static server of the folder, as a plain host serves it.
 export async function serve(root = site) {
@@ -42,39 +58,73 @@ export async function serve(root = site) {
         }
     });
     await new Promise(done => server.listen(0, '127.0.0.1', done));
-    const close = () => new Promise(done => { server.close(done); server.closeAllConnections(); });
+    const close = () =>
+        new Promise(done => {
+            server.close(done);
+            server.closeAllConnections();
+        });
     return { url: `http://127.0.0.1:${server.address().port}/`, requests, close };
 }
 
-export const chromiumOptions = { executablePath: '/usr/bin/chromium', headless: true,
-    args: ['--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-        '--disable-component-update', '--disable-sync'] };
+export const chromiumOptions = {
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    args: [
+        '--disable-gpu',
+        '--disable-quic',
+        '--no-first-run',
+        '--disable-background-networking',
+        '--disable-component-update',
+        '--disable-sync',
+    ],
+};
 export const launch = () => chromium.launch(chromiumOptions);
 
 // In the page: each control's box in the viewport (at) and from the
 // window's corner (box), its caption or value, its thumb's box and how far
 // it is drawn across; the window's size, the focus, the viewport.
 export function look() {
-    const win = document.getElementById('window'), w = win?.getBoundingClientRect();
+    const win = document.getElementById('window'),
+        w = win?.getBoundingClientRect();
     const controls = {};
     for (const e of win?.querySelectorAll('.control') ?? []) {
-        const b = e.getBoundingClientRect(), t = e.querySelector('.thumb')?.getBoundingClientRect();
-        controls[e.id] = { at: [b.left, b.top, b.width, b.height], box: [b.left - w.left, b.top - w.top, b.width, b.height],
+        const b = e.getBoundingClientRect(),
+            t = e.querySelector('.thumb')?.getBoundingClientRect();
+        controls[e.id] = {
+            at: [b.left, b.top, b.width, b.height],
+            box: [b.left - w.left, b.top - w.top, b.width, b.height],
             shown: e.querySelector('.caption')?.textContent ?? e.getAttribute('aria-valuenow'),
-            thumb: t && [t.left, t.top, t.width, t.height], across: parseFloat(getComputedStyle(e, '::after').width) || 0 };
+            thumb: t && [t.left, t.top, t.width, t.height],
+            across: parseFloat(getComputedStyle(e, '::after').width) || 0,
+        };
     }
-    return { ready: !document.getElementById('needs'), focused: document.activeElement?.id, controls,
-        window: w && [w.width, w.height], width: innerWidth, height: innerHeight, inner: document.documentElement.clientWidth,
-        scrollWidth: document.documentElement.scrollWidth };
+    return {
+        ready: !document.getElementById('needs'),
+        focused: document.activeElement?.id,
+        controls,
+        window: w && [w.width, w.height],
+        width: innerWidth,
+        height: innerHeight,
+        inner: document.documentElement.clientWidth,
+        scrollWidth: document.documentElement.scrollWidth,
+    };
 }
 
 // One driver for Chromium (Playwright's page) and Firefox (puppeteer's,
 // which answers alike): open, run in the page, press a key, click, print;
 // the page itself; and what else an engine offers.
 function pageDriver(page, close, more) {
-    return { page, goto: url => page.goto(url), run: (f, ...args) => page.evaluate(f, args),
-        press: key => page.keyboard.press(key), type: text => page.keyboard.type(text), click: (x, y) => page.mouse.click(x, y),
-        print: (path, format) => page.pdf({ path, format }), close, ...more };
+    return {
+        page,
+        goto: url => page.goto(url),
+        run: (f, ...args) => page.evaluate(f, args),
+        press: key => page.keyboard.press(key),
+        type: text => page.keyboard.type(text),
+        click: (x, y) => page.mouse.click(x, y),
+        print: (path, format) => page.pdf({ path, format }),
+        close,
+        ...more,
+    };
 }
 
 // Chromium, in a context of the screen given (viewport, deviceScaleFactor,
@@ -83,73 +133,106 @@ function pageDriver(page, close, more) {
 // drags by mouse or finger.
 async function chromiumDriver(screen = {}, shared = undefined) {
     const { profile, ...options } = { viewport: desktop, ...screen };
-    const browser = profile ? null : shared ?? await chromium.launch(chromiumOptions);
-    const ctx = profile ? await chromium.launchPersistentContext(profile, { ...chromiumOptions, ...options })
+    const browser = profile ? null : (shared ?? (await chromium.launch(chromiumOptions)));
+    const ctx = profile
+        ? await chromium.launchPersistentContext(profile, { ...chromiumOptions, ...options })
         : await browser.newContext(options);
-    const page = await ctx.newPage(), errors = [];
+    const page = await ctx.newPage(),
+        errors = [];
     page.on('pageerror', e => errors.push(String(e)));
     page.on('console', m => m.type() === 'error' && errors.push(m.text()));
     const cdp = await ctx.newCDPSession(page);
-    const touch = (type, x, y) => cdp.send('Input.dispatchTouchEvent', { type, touchPoints: x === undefined ? [] : [{ x, y }] });
-    return pageDriver(page, () => browser && !shared ? browser.close() : ctx.close(), { ctx, errors,
-        version: () => browser?.version(), tap: (x, y) => page.touchscreen.tap(x, y),
+    const touch = (type, x, y) =>
+        cdp.send('Input.dispatchTouchEvent', { type, touchPoints: x === undefined ? [] : [{ x, y }] });
+    return pageDriver(page, () => (browser && !shared ? browser.close() : ctx.close()), {
+        ctx,
+        errors,
+        version: () => browser?.version(),
+        tap: (x, y) => page.touchscreen.tap(x, y),
         // A press at x, y moved to toY; what lets it go.
         async drag(x, y, toY, byTouch) {
             if (byTouch) {
                 await touch('touchStart', x, y);
-                for (let i = 1; i <= 5; ++i)
-                    await touch('touchMove', x, y + (toY - y) * i / 5);
+                for (let i = 1; i <= 5; ++i) await touch('touchMove', x, y + ((toY - y) * i) / 5);
                 return () => touch('touchEnd');
             }
             await page.mouse.move(x, y);
             await page.mouse.down();
             await page.mouse.move(x, toY, { steps: 5 });
             return () => page.mouse.up();
-        } });
+        },
+    });
 }
 
 async function firefoxDriver({ viewport = desktop } = {}) {
     const { default: puppeteer } = await import('puppeteer-core');
-    const browser = await puppeteer.launch({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr',
-        headless: true, defaultViewport: viewport });
+    const browser = await puppeteer.launch({
+        browser: 'firefox',
+        executablePath: '/usr/bin/firefox-esr',
+        headless: true,
+        defaultViewport: viewport,
+    });
     return pageDriver(await browser.newPage(), () => browser.close(), { version: () => browser.version() });
 }
 
 async function webkitDriver({ viewport = desktop } = {}) {
     const { Builder, Key, Origin } = await import('selenium-webdriver');
-    const port = await new Promise(done => { // a free one
-        const s = createNetServer().listen(0, '127.0.0.1', () => { const { port } = s.address(); s.close(() => done(port)); });
+    const port = await new Promise(done => {
+        // a free one
+        const s = createNetServer().listen(0, '127.0.0.1', () => {
+            const { port } = s.address();
+            s.close(() => done(port));
+        });
     });
     const server = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore' });
     await new Promise(done => setTimeout(done, 500));
-    const driver = await new Builder().usingServer(`http://127.0.0.1:${port}`).withCapabilities({
-        browserName: 'MiniBrowser', 'webkitgtk:browserOptions': {
-            binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args: ['--automation'] } }).build();
+    const driver = await new Builder()
+        .usingServer(`http://127.0.0.1:${port}`)
+        .withCapabilities({
+            browserName: 'MiniBrowser',
+            'webkitgtk:browserOptions': {
+                binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser',
+                args: ['--automation'],
+            },
+        })
+        .build();
     await driver.manage().window().setRect(viewport);
     const key = name => Key[name.replace(/([a-z])([A-Z])/g, '$1_$2').toUpperCase()]; // PageDown: PAGE_DOWN
-    return { goto: url => driver.get(url), run: (f, ...args) => driver.executeScript(`return (${f})(arguments[0])`, args),
+    return {
+        goto: url => driver.get(url),
+        run: (f, ...args) => driver.executeScript(`return (${f})(arguments[0])`, args),
         press: name => driver.actions().keyDown(key(name)).keyUp(key(name)).perform(),
         type: text => driver.actions().sendKeys(text).perform(),
-        click: (x, y) => driver.actions().move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT })
-            .press().release().perform(),
+        click: (x, y) =>
+            driver
+                .actions()
+                .move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT })
+                .press()
+                .release()
+                .perform(),
         version: async () => (await driver.getCapabilities()).get('browserVersion'),
-        close: async () => { await driver.quit(); server.kill(); } };
+        close: async () => {
+            await driver.quit();
+            server.kill();
+        },
+    };
 }
 
 export const drivers = { chromium: chromiumDriver, firefox: firefoxDriver, webkit: webkitDriver };
 
 // What axe-core finds wrong in a Chromium page, with these of its rules
 // set (target-size is off unless turned on): "id: selectors" each.
-export const axeFaults = async (page, rules = {}) => (await new AxeBuilder({ page }).options({ rules }).analyze())
-    .violations.map(v => `${v.id}: ${v.nodes.map(n => n.target).join(' ')}`);
+export const axeFaults = async (page, rules = {}) =>
+    (await new AxeBuilder({ page }).options({ rules }).analyze()).violations.map(
+        v => `${v.id}: ${v.nodes.map(n => n.target).join(' ')}`,
+    );
 
 // Opens the page and waits until the view has taken it over; what it shows.
 export async function open(driver, url) {
     await driver.goto(url);
     for (let i = 0; i < 100; ++i, await new Promise(done => setTimeout(done, 100))) {
         const seen = await driver.run(look);
-        if (seen.ready)
-            return seen;
+        if (seen.ready) return seen;
     }
     throw new Error('the planner did not start');
 }
@@ -160,30 +243,52 @@ export async function open(driver, url) {
 // leaves no room; or by dragging the thumb (with the mouse or a finger),
 // where nothing changes until it is let go.
 async function moveTo(driver, bar, state, way) {
-    const id = idOf(bar), [pages, lines, down] = state.moves[bar];
+    const id = idOf(bar),
+        [pages, lines, down] = state.moves[bar];
     await driver.run(([id]) => document.getElementById(id).scrollIntoView({ block: 'nearest' }), id);
-    if (way.startsWith('drag') && bar !== 'vsbFreq') // 8800 MHz in a bar: no drag reaches each one
+    if (way.startsWith('drag') && bar !== 'vsbFreq')
+        // 8800 MHz in a bar: no drag reaches each one
         return drag(driver, bar, state.values[bar], way === 'drag by touch');
     for (let i = 0; i < pages + lines; ++i) {
-        const { at: [x, y, width, height], thumb: [, top, , length] } = (await driver.run(look)).controls[id];
+        const {
+            at: [x, y, width, height],
+            thumb: [, top, , length],
+        } = (await driver.run(look)).controls[id];
         const [from, to] = down ? [top + length, y + height - width] : [y + width, top];
-        const spot = way === 'keys' ? null : i >= pages ? (down ? y + height - width / 2 : y + width / 2)
-            : to - from >= 2 ? (from + to) / 2 : null;
+        const spot =
+            way === 'keys'
+                ? null
+                : i >= pages
+                  ? down
+                      ? y + height - width / 2
+                      : y + width / 2
+                  : to - from >= 2
+                    ? (from + to) / 2
+                    : null;
         if (spot !== null) {
             await (way === 'taps' ? driver.tap(x + width / 2, spot) : driver.click(x + width / 2, spot));
             continue;
         }
         await driver.run(([id]) => document.getElementById(id).focus(), id);
-        await driver.press(i < pages ? (down ? 'PageDown' : 'PageUp') : (down ? 'ArrowDown' : 'ArrowUp'));
+        await driver.press(i < pages ? (down ? 'PageDown' : 'PageUp') : down ? 'ArrowDown' : 'ArrowUp');
     }
 }
 
 async function drag(driver, bar, target, byTouch) {
-    const [min, max] = tables.controls.find(c => c.name === bar).range, figure = idOf(tables.figureOf[bar]);
-    const { controls } = await driver.run(look), { at: [x, y, width, height], thumb: [, top, , length] } = controls[idOf(bar)];
+    const [min, max] = tables.controls.find(c => c.name === bar).range,
+        figure = idOf(tables.figureOf[bar]);
+    const { controls } = await driver.run(look),
+        {
+            at: [x, y, width, height],
+            thumb: [, top, , length],
+        } = controls[idOf(bar)];
     const to = y + width + ((target - min) / (max - min)) * (height - 2 * width - length) + length / 2;
     const release = await driver.drag(x + width / 2, top + length / 2, to, byTouch);
-    assert.equal((await driver.run(look)).controls[figure].shown, controls[figure].shown, `${bar}: no change while dragged`);
+    assert.equal(
+        (await driver.run(look)).controls[figure].shown,
+        controls[figure].shown,
+        `${bar}: no change while dragged`,
+    );
     await release();
 }
 
@@ -200,20 +305,45 @@ export async function checkDishes(d, names, paste = false) {
             unit.selectedIndex = c.unit;
             unit.dispatchEvent(new Event('input', { bubbles: true }));
         }, c);
-        for (const [id, text] of [['check-diameter', c.diameter], ['check-width', c.width], ['check-height', c.height],
-            ['check-depth', c.depth]].filter(([, text]) => text)) {
-            await d.run(([id]) => { const f = document.getElementById(id); f.value = ''; f.focus(); }, id);
+        for (const [id, text] of [
+            ['check-diameter', c.diameter],
+            ['check-width', c.width],
+            ['check-height', c.height],
+            ['check-depth', c.depth],
+        ].filter(([, text]) => text)) {
+            await d.run(([id]) => {
+                const f = document.getElementById(id);
+                f.value = '';
+                f.focus();
+            }, id);
             await d.type(text);
         }
-        if (!c.offset)
-            await paste(c.pasted);
-        const seen = await d.run(([c]) => ({ problems: document.getElementById('check-problems').textContent,
-            results: [...document.querySelectorAll('#check-results dt')].map(t => [t.textContent, t.nextSibling.textContent]),
-            typed: [c.diameter, c.width, c.height, c.depth].map((t, i) => t && document.getElementById(
-                ['check-diameter', 'check-width', 'check-height', 'check-depth'][i]).value === t) }), c);
+        if (!c.offset) await paste(c.pasted);
+        const seen = await d.run(
+            ([c]) => ({
+                problems: document.getElementById('check-problems').textContent,
+                results: [...document.querySelectorAll('#check-results dt')].map(t => [
+                    t.textContent,
+                    t.nextSibling.textContent,
+                ]),
+                typed: [c.diameter, c.width, c.height, c.depth].map(
+                    (t, i) =>
+                        t &&
+                        document.getElementById(['check-diameter', 'check-width', 'check-height', 'check-depth'][i])
+                            .value === t,
+                ),
+            }),
+            c,
+        );
         for (const [label, value] of c.results)
-            assert.ok(seen.results.some(([l, v]) => l === label && v.startsWith(value)), `${c.name}: ${label} ${value} in ${seen.results}`);
-        assert.ok(seen.problems.startsWith(c.problem) && seen.typed.every(t => t !== false), `${c.name}: ${JSON.stringify(seen)}`);
+            assert.ok(
+                seen.results.some(([l, v]) => l === label && v.startsWith(value)),
+                `${c.name}: ${label} ${value} in ${seen.results}`,
+            );
+        assert.ok(
+            seen.problems.startsWith(c.problem) && seen.typed.every(t => t !== false),
+            `${c.name}: ${JSON.stringify(seen)}`,
+        );
         await d.run(() => document.getElementById('check-set').hidden || document.getElementById('check-set').click());
     }
 }
@@ -221,8 +351,7 @@ export async function checkDishes(d, names, paste = false) {
 // Opens the page and moves its bars to a worked state; what it then shows.
 export async function reach(driver, url, state, way) {
     await open(driver, url);
-    for (const bar of ['vsbFreq', 'vsbDiam', 'vsbDepth'])
-        await moveTo(driver, bar, state, way);
+    for (const bar of ['vsbFreq', 'vsbDiam', 'vsbDepth']) await moveTo(driver, bar, state, way);
     return driver.run(look);
 }
 
@@ -232,16 +361,14 @@ export async function reach(driver, url, state, way) {
 // browser shows one, takes from it).
 const scales = new Map();
 export function expectState(seen, s, compact = false) {
-    for (const [name, shown] of s.shown)
-        assert.equal(seen.controls[idOf(name)].shown, shown, `${s.name}: ${name}`);
+    for (const [name, shown] of s.shown) assert.equal(seen.controls[idOf(name)].shown, shown, `${s.name}: ${name}`);
     for (const [member, height] of s.bars) {
         const { box, across } = seen.controls[idOf(`label7(${member})`)];
         if (!compact || !height) {
             assert.equal(Math.round(compact ? across : box[3]), height, `${s.name}: bar ${member}`);
             continue;
         }
-        if (!scales.has(seen.inner))
-            scales.set(seen.inner, across / height);
+        if (!scales.has(seen.inner)) scales.set(seen.inner, across / height);
         assert.ok(Math.abs(across / height / scales.get(seen.inner) - 1) < 0.02, `${s.name}: bar ${member} to scale`);
     }
 }
@@ -253,5 +380,9 @@ export function expectPlaces(seen) {
     assert.deepEqual(seen.window, tables.window);
     const placed = tables.controls.map(c => [c.name, ...c.box, c.name.startsWith('label7') ? 3 : 4]);
     for (const [name, x, y, width, height, n = 4] of [...tables.spots, ...placed])
-        assert.deepEqual(seen.controls[idOf(name)].box.map(Math.round).slice(0, n), [x, y, width, height].slice(0, n), name);
+        assert.deepEqual(
+            seen.controls[idOf(name)].box.map(Math.round).slice(0, n),
+            [x, y, width, height].slice(0, n),
+            name,
+        );
 }

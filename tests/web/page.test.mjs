@@ -13,16 +13,26 @@
 // order; the ways out (what readers get is Orca's check, tests/orca); in
 // forced colours, the profile bars and the arrows standing out in both
 // arrangements.
-import { test, before, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { PNG } from 'pngjs';
-import { serve, launch, drivers, open, reach, look, tables, idOf, expectState, expectPlaces, axeFaults, checkDishes } from './harness.mjs';
+import {
+    shared,
+    drivers,
+    open,
+    reach,
+    look,
+    tables,
+    idOf,
+    expectState,
+    expectPlaces,
+    axeFaults,
+    checkDishes,
+} from './harness.mjs';
 
-let server, browser;
-before(async () => { server = await serve(); browser = await launch(); });
-after(async () => { await browser.close(); await server.close(); });
+const run = shared(); // run.server, run.browser
 
-const page = screen => drivers.chromium(screen, browser);
+const page = screen => drivers.chromium(screen, run.browser);
 const shown = async (d, name) => (await d.run(look)).controls[idOf(name)].shown;
 const focus = (d, name) => d.run(([id]) => document.getElementById(id).focus(), idOf(name));
 
@@ -32,21 +42,28 @@ const focus = (d, name) => d.run(([id]) => document.getElementById(id).focus(), 
 function measure() {
     const boxes = sel => [...document.querySelectorAll(sel)].map(e => e.getBoundingClientRect());
     const texts = [...document.querySelectorAll('#window .caption, #window .button')].filter(e => e.textContent.trim());
-    return { text: Math.min(...texts.map(e => parseFloat(getComputedStyle(e).fontSize))),
-        target: Math.min(...boxes('#window .up, #window .down, #window .thumb, #window .button').map(b => Math.min(b.width, b.height))),
-        reach: boxes('#window > .control:not(.label7):not(.label8)').reduce(([x, y], b) =>
-            [Math.max(x, b.right), Math.max(y, b.bottom + scrollY)], [0, 0]) };
+    return {
+        text: Math.min(...texts.map(e => parseFloat(getComputedStyle(e).fontSize))),
+        target: Math.min(
+            ...boxes('#window .up, #window .down, #window .thumb, #window .button').map(b =>
+                Math.min(b.width, b.height),
+            ),
+        ),
+        reach: boxes('#window > .control:not(.label7):not(.label8)').reduce(
+            ([x, y], b) => [Math.max(x, b.right), Math.max(y, b.bottom + scrollY)],
+            [0, 0],
+        ),
+    };
 }
 
 // What a screen shows on opening, as the header says.
 async function opening(d, engine, name, { deviceScaleFactor, forcedColors }, { compact, oneScreen }) {
-    const seen = await open(d, server.url);
+    const seen = await open(d, run.server.url);
     assert.equal(seen.focused, idOf(tables.tabOrder[0]), 'the focus starts first');
-    if (forcedColors)
-        await standOut(d, deviceScaleFactor);
+    if (forcedColors) await standOut(d, deviceScaleFactor);
     if (!compact) {
         expectPlaces(seen);
-        const shot = engine === 'chromium' && await d.page.locator('#window').screenshot();
+        const shot = engine === 'chromium' && (await d.page.locator('#window').screenshot());
         assert.ok(!shot || shot.readUInt32BE(16) === tables.window[0] * deviceScaleFactor, 'as sharp as the screen');
         return;
     }
@@ -54,39 +71,65 @@ async function opening(d, engine, name, { deviceScaleFactor, forcedColors }, { c
     console.log(engine, name, JSON.stringify(m));
     assert.ok(m.text >= 12 && m.target >= 44 && m.reach[0] <= seen.width, JSON.stringify(m));
     assert.ok(!oneScreen || m.reach[1] <= seen.height, 'the bars and their figures on one screen');
-    if (engine === 'chromium')
-        assert.deepEqual(await axeFaults(d.page, { 'target-size': { enabled: true } }), []);
+    if (engine === 'chromium') assert.deepEqual(await axeFaults(d.page, { 'target-size': { enabled: true } }), []);
 }
 
-const screen = (width, height, deviceScaleFactor = 1, touch = false) =>
-    ({ viewport: { width, height }, deviceScaleFactor, isMobile: touch, hasTouch: touch });
-const designed = screen(1000, 700), phone = screen(390, 844, 3, true);
-const all = tables.states.map(s => s.name), pointer = ['drag', 'keys', 'clicks'], finger = ['drag by touch', 'keys', 'taps'];
+const screen = (width, height, deviceScaleFactor = 1, touch = false) => ({
+    viewport: { width, height },
+    deviceScaleFactor,
+    isMobile: touch,
+    hasTouch: touch,
+});
+const designed = screen(1000, 700),
+    phone = screen(390, 844, 3, true);
+const all = tables.states.map(s => s.name),
+    pointer = ['drag', 'keys', 'clicks'],
+    finger = ['drag by touch', 'keys', 'taps'];
 const few = ['start-up', 'diameter 11', 'depth 2.3', '24 inches at 2400 MHz', 'largest ratio and gain'];
 // Engine, screen, the states reached in turn, the ways, in turn, and how the
 // window stands: as designed, or compact (with all bars and their figures
 // on one screen, where it is a phone's in portrait).
-const designedRun = { compact: false }, compact = { compact: true }, portrait = { compact: true, oneScreen: true };
-const runs = [['chromium', 'as designed', designed, all, pointer, designedRun],
+const designedRun = { compact: false },
+    compact = { compact: true },
+    portrait = { compact: true, oneScreen: true };
+const runs = [
+    ['chromium', 'as designed', designed, all, pointer, designedRun],
     ['chromium', 'as designed, 2 device pixels a CSS pixel', screen(1000, 700, 2), ['start-up'], pointer, designedRun],
     ['chromium', 'phone 320 × 568', screen(320, 568, 3, true), all, finger, compact],
     ['chromium', 'phone 390 × 844', phone, all, finger, portrait],
     ['chromium', 'phone on its side, 844 × 390', screen(844, 390, 3, true), all, finger, compact],
     ['chromium', '200% zoom, 640 × 400', screen(640, 400, 2), all, pointer, compact],
     ['chromium', '400% zoom, 320 × 256', screen(320, 256, 4), all, pointer, compact],
-    ['chromium', 'as designed, in forced colours', { ...designed, forcedColors: 'active' }, ['start-up'], pointer, designedRun],
-    ['chromium', 'phone 390 × 844, in forced colours', { ...phone, forcedColors: 'active' }, ['start-up'], finger, portrait],
-    ...['firefox', 'webkit'].flatMap(engine => [[engine, 'as designed', designed, few, ['clicks', 'keys'], designedRun],
-        [engine, 'phone 390 × 844', phone, ['start-up', '24 inches at 2400 MHz'], ['clicks'], portrait]])];
+    [
+        'chromium',
+        'as designed, in forced colours',
+        { ...designed, forcedColors: 'active' },
+        ['start-up'],
+        pointer,
+        designedRun,
+    ],
+    [
+        'chromium',
+        'phone 390 × 844, in forced colours',
+        { ...phone, forcedColors: 'active' },
+        ['start-up'],
+        finger,
+        portrait,
+    ],
+    ...['firefox', 'webkit'].flatMap(engine => [
+        [engine, 'as designed', designed, few, ['clicks', 'keys'], designedRun],
+        [engine, 'phone 390 × 844', phone, ['start-up', '24 inches at 2400 MHz'], ['clicks'], portrait],
+    ]),
+];
 
 for (const [engine, name, context, states, ways, stands] of runs) {
     test(`${engine}, ${name}: ${states.length} states by ${ways.join(', ')}`, async () => {
-        const d = await drivers[engine](context, engine === 'chromium' ? browser : undefined);
+        const d = await drivers[engine](context, engine === 'chromium' ? run.browser : undefined);
         try {
             console.log(engine, await d.version());
             await opening(d, engine, name, context, stands);
             for (const [i, s] of states.map(n => tables.states.find(t => t.name === n)).entries()) {
-                const seen = await reach(d, server.url, s, ways[i % ways.length]);
+                const seen = await reach(d, run.server.url, s, ways[i % ways.length]);
                 expectState(seen, s, stands.compact);
                 assert.ok(seen.scrollWidth <= seen.width, `${s.name}: no scrolling across (${seen.scrollWidth})`);
                 assert.deepEqual(d.errors ?? [], []);
@@ -102,8 +145,11 @@ for (const [engine, name, context, states, ways, stands] of runs) {
 // have made in the time it took, one and then, after 400 ms, one each 50 ms
 // (a timer may come late under load, never early).
 async function hold(d, bar, where, ms, byTouch = false) {
-    const { at: [x, y, width, height] } = (await d.run(look)).controls[idOf(bar)];
-    const at = where === 'arrow' ? y + height - width / 2 : y + width + 1, start = Date.now();
+    const {
+        at: [x, y, width, height],
+    } = (await d.run(look)).controls[idOf(bar)];
+    const at = where === 'arrow' ? y + height - width / 2 : y + width + 1,
+        start = Date.now();
     const release = await d.drag(x + width / 2, at, at, byTouch);
     await d.page.waitForTimeout(ms);
     await release();
@@ -113,22 +159,31 @@ async function hold(d, bar, where, ms, byTouch = false) {
 // A second on vsbDiam's lower arrow: about 13 steps, never more than the time allows.
 async function repeats(d, byTouch) {
     const [held, most] = await hold(d, 'vsbDiam', 'arrow', 1000, byTouch);
-    assert.ok(held >= 15 && held <= 10 + most && await shown(d, 'lblDiam') === String(held),
-        `${byTouch ? 'by finger' : 'by mouse'}: ${held}, at most ${10 + most}`);
+    assert.ok(
+        held >= 15 && held <= 10 + most && (await shown(d, 'lblDiam')) === String(held),
+        `${byTouch ? 'by finger' : 'by mouse'}: ${held}, at most ${10 + most}`,
+    );
 }
 
 test('held arrows and tracks repeat; the ends hold; a thumb let go stays; Tab goes round; Exit or Alt+X ends', async () => {
     const d = await page();
-    await open(d, server.url);
+    await open(d, run.server.url);
     await repeats(d, false);
     assert.equal((await hold(d, 'vsbDepth', 'track', 1500))[0], 10, 'pages to the top');
-    for (const [key, value] of [['End', '10000'], ['ArrowDown', '10000'], ['PageDown', '10000'], ['Home', '1200'],
-        ['ArrowDown', '1201']]) {
+    for (const [key, value] of [
+        ['End', '10000'],
+        ['ArrowDown', '10000'],
+        ['PageDown', '10000'],
+        ['Home', '1200'],
+        ['ArrowDown', '1201'],
+    ]) {
         await focus(d, 'vsbFreq');
         await d.press(key);
         assert.equal(await shown(d, 'lblFreq'), value, key);
     }
-    const { thumb: [x, y, width, height] } = (await d.run(look)).controls[idOf('vsbFreq')];
+    const {
+        thumb: [x, y, width, height],
+    } = (await d.run(look)).controls[idOf('vsbFreq')];
     await d.click(x + width / 2, y + height / 2); // where 1200 would put it too
     assert.equal(await shown(d, 'lblFreq'), '1201', 'a thumb let go where it was');
     for (const next of [...tables.tabOrder.slice(1).map(idOf), 'print', 'check-round']) {
@@ -137,13 +192,12 @@ test('held arrows and tracks repeat; the ends hold; a thumb let go stays; Tab go
     }
     // On through the dish check to the browser's own controls, and round.
     let tabs = 0;
-    while (await d.run(() => document.activeElement !== document.body) && ++tabs < 40)
-        await d.press('Tab');
+    while ((await d.run(() => document.activeElement !== document.body)) && ++tabs < 40) await d.press('Tab');
     await d.press('Tab');
     assert.equal((await d.run(look)).focused, idOf(tables.tabOrder[0]), `round after ${tabs} more`);
     await ends(d, 'click');
     const inHand = await page(phone);
-    await open(inHand, server.url);
+    await open(inHand, run.server.url);
     await repeats(inHand, true);
     await ends(inHand, 'Alt+X');
 });
@@ -161,11 +215,14 @@ async function ends(d, how) {
     await d.close();
 }
 
-test('readers are told Exit\'s key; a page that a script opened closes itself on Alt+X', async () => {
+test("readers are told Exit's key; a page that a script opened closes itself on Alt+X", async () => {
     const d = await page();
-    await open(d, server.url);
-    assert.equal(await d.page.getByRole('button', { name: 'Exit', exact: true }).getAttribute('aria-keyshortcuts'), 'Alt+X');
-    const [popup] = await Promise.all([d.ctx.waitForEvent('page'), d.run(([url]) => window.open(url), server.url)]);
+    await open(d, run.server.url);
+    assert.equal(
+        await d.page.getByRole('button', { name: 'Exit', exact: true }).getAttribute('aria-keyshortcuts'),
+        'Alt+X',
+    );
+    const [popup] = await Promise.all([d.ctx.waitForEvent('page'), d.run(([url]) => window.open(url), run.server.url)]);
     await popup.waitForSelector('#needs', { state: 'detached' });
     const closed = popup.waitForEvent('close');
     await popup.keyboard.press('Alt+X').catch(() => {}); // the page may be gone before the key comes up
@@ -176,16 +233,23 @@ test('readers are told Exit\'s key; a page that a script opened closes itself on
 // In the page: for each profile bar drawn and each arrow, a spot on it and
 // a spot beside it, on what it stands on.
 function spots() {
-    const pairs = [], compact = getComputedStyle(document.getElementById('window')).display === 'grid';
+    const pairs = [],
+        compact = getComputedStyle(document.getElementById('window')).display === 'grid';
     for (const bar of document.querySelectorAll('#window .label7')) {
-        const b = bar.getBoundingClientRect(), after = getComputedStyle(bar, '::after');
-        const across = parseFloat(after.width) || 0, y = (b.top + b.bottom) / 2;
+        const b = bar.getBoundingClientRect(),
+            after = getComputedStyle(bar, '::after');
+        const across = parseFloat(after.width) || 0,
+            y = (b.top + b.bottom) / 2;
         const left = bar.querySelector('.caption').getBoundingClientRect().right + parseFloat(after.marginLeft);
-        if (compact ? across > 3 : b.height > 3) // as designed, clear of its caption; compact, after it
-            pairs.push(compact ? [left + across / 2, y, left - 3, y] : [b.left + 2, b.bottom - 2, b.left - 3, b.bottom - 2]);
+        if (compact ? across > 3 : b.height > 3)
+            // as designed, clear of its caption; compact, after it
+            pairs.push(
+                compact ? [left + across / 2, y, left - 3, y] : [b.left + 2, b.bottom - 2, b.left - 3, b.bottom - 2],
+            );
     }
     for (const arrow of document.querySelectorAll('#window .up, #window .down')) {
-        const b = arrow.getBoundingClientRect(), glyph = arrow.className === 'up' ? 0.52 : 0.5;
+        const b = arrow.getBoundingClientRect(),
+            glyph = arrow.className === 'up' ? 0.52 : 0.5;
         pairs.push([b.left + 0.533 * b.width, b.top + glyph * b.height, b.left + 0.15 * b.width, b.top + b.height / 2]);
     }
     return pairs;
@@ -193,8 +257,13 @@ function spots() {
 
 // The profile bars of start-up and the arrows differ from what they stand on.
 async function standOut(d, scale) {
-    const pairs = await d.run(spots), png = PNG.sync.read(await d.page.screenshot({ fullPage: true }));
-    const at = (x, y) => png.data.subarray(4 * (Math.floor(y * scale) * png.width + Math.floor(x * scale))).slice(0, 4).join();
+    const pairs = await d.run(spots),
+        png = PNG.sync.read(await d.page.screenshot({ fullPage: true }));
+    const at = (x, y) =>
+        png.data
+            .subarray(4 * (Math.floor(y * scale) * png.width + Math.floor(x * scale)))
+            .slice(0, 4)
+            .join();
     assert.equal(pairs.length, 5 + 6, 'the five bars of start-up and the six arrows');
     for (const [i, [x, y, bx, by]] of pairs.entries())
         assert.notEqual(at(x, y), at(bx, by), `spot ${i} (${pairs[i]}) stands out`);
@@ -206,12 +275,15 @@ async function standOut(d, scale) {
 // 24 inches, 3.0 deep; the offset example typed in Firefox and WebKit.
 test('the dish check: pasted and set, typed, refused with the text kept', async () => {
     const at2400 = { ...tables.states[0], moves: { ...tables.states[0].moves, vsbFreq: [12, 0, true] } };
-    for (const [engine, context, names] of [['chromium', designed, tables.checkScenario],
-        ['chromium', phone, tables.checkScenario], ['firefox', designed, [tables.checkScenario[1]]],
-        ['webkit', designed, [tables.checkScenario[1]]]]) {
-        const d = await drivers[engine](context, engine === 'chromium' ? browser : undefined);
+    for (const [engine, context, names] of [
+        ['chromium', designed, tables.checkScenario],
+        ['chromium', phone, tables.checkScenario],
+        ['firefox', designed, [tables.checkScenario[1]]],
+        ['webkit', designed, [tables.checkScenario[1]]],
+    ]) {
+        const d = await drivers[engine](context, engine === 'chromium' ? run.browser : undefined);
         try {
-            await reach(d, server.url, at2400, 'keys');
+            await reach(d, run.server.url, at2400, 'keys');
             await d.ctx?.grantPermissions(['clipboard-read', 'clipboard-write']);
             await checkDishes(d, names, async text => {
                 await d.run(([text]) => navigator.clipboard.writeText(text), text);

@@ -79,6 +79,22 @@ std::wstring widen(std::string_view utf8)
     return wide;
 }
 
+std::string narrow(std::wstring_view w)
+{
+    const int n =
+        WideCharToMultiByte(CP_UTF8, 0, w.data(), int(w.size()), nullptr, 0, nullptr, nullptr);
+    std::string s(std::size_t(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), int(w.size()), s.data(), n, nullptr, nullptr);
+    return s;
+}
+
+std::string textOf(HWND h)
+{
+    std::wstring w(std::size_t(GetWindowTextLengthW(h)) + 1, L'\0');
+    w.resize(std::size_t(GetWindowTextW(h, w.data(), int(w.size()))));
+    return narrow(w);
+}
+
 Fonts::Fonts(UINT dpi) : normal_(makeFont(Font::Default, dpi)), bold_(makeFont(Font::Bold, dpi)) {}
 
 Fonts::~Fonts()

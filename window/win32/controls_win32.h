@@ -16,8 +16,10 @@
 
 namespace planner::win32 {
 
-// UTF-8 as Windows' UTF-16.
+// UTF-8 as Windows' UTF-16, and back; a window's text as UTF-8.
 std::wstring widen(std::string_view utf8);
+std::string narrow(std::wstring_view utf16);
+std::string textOf(HWND window);
 
 // The window's two fonts (fontOf, window/design.h) at one dpi.
 class Fonts {

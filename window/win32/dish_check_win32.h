@@ -52,6 +52,9 @@ public:
     std::string problems() const;
 
 private:
+    // The form in pixels at 96 dpi: its margin, width, a line's height, the gap.
+    static constexpr int margin = 12, width = 440, line = 23, gap = 6;
+
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     static LRESULT CALLBACK rowProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);

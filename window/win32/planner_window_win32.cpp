@@ -51,14 +51,6 @@ bool registerClass(HINSTANCE instance, WNDPROC proc, int iconId)
     return RegisterClassExW(&wc) != 0;
 }
 
-// A command's id in the menus and for its shortcut: clear of the
-// controls' ids, and with the low four bits free, as the system menu
-// wants. Example: Command::PrintTemplate is 0x1000.
-constexpr UINT commandId(std::size_t i)
-{
-    return UINT(0x1000 + 0x10 * i);
-}
-
 // The move a scroll code makes; none while the thumb is dragged
 // (SB_THUMBTRACK) and at the end of a move (SB_ENDSCROLL).
 std::optional<ScrollMove> moveOf(int code)
@@ -135,74 +127,6 @@ bool PlannerWindow::create(HINSTANCE instance, int show)
     ShowWindow(hwnd_, show);
     UpdateWindow(hwnd_);
     SetFocus(focus_);
-    return true;
-}
-
-// The design's commands, in the context menu and the system menu with
-// their shortcuts, and the shortcuts themselves.
-void PlannerWindow::addCommands()
-{
-    menu_ = CreatePopupMenu();
-    HMENU system = GetSystemMenu(hwnd_, FALSE);
-    AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
-    std::vector<ACCEL> keys;
-    for (std::size_t i = 0; i < commands.size(); ++i) {
-        const CommandDesign& c = commands[i];
-        const std::wstring item = widen(c.caption) + L"\tCtrl+" + wchar_t(c.key);
-        AppendMenuW(menu_, MF_STRING, commandId(i), item.c_str());
-        AppendMenuW(system, MF_STRING, commandId(i), item.c_str());
-        keys.push_back({FCONTROL | FVIRTKEY, WORD(c.key), WORD(commandId(i))});
-    }
-    shortcuts_ = CreateAcceleratorTableW(keys.data(), int(keys.size()));
-}
-
-// Runs the command of a menu item or shortcut; false for any other id.
-bool PlannerWindow::run(UINT id)
-{
-    if (id == commandId(std::size_t(Command::PrintTemplate))) {
-        askAndPrint(hwnd_, session_.dishTemplate(), ask_);
-    } else if (id == commandId(std::size_t(Command::CheckDish))) {
-        if (!check_) // its setting moves the bars as a user's scroll does
-            check_ = std::make_unique<DishCheckWindow>(
-                session_,
-                [this](const BarSetting& s) {
-                    for (const auto& [bar, value] : Session::barsFor(s)) {
-                        SetScrollPos(controls_[row(bar)], SB_CTL, value, TRUE);
-                        apply(session_.moved(bar, value));
-                    }
-                },
-                announce_);
-        check_->show(hwnd_);
-    } else {
-        return false;
-    }
-    return true;
-}
-
-// The context menu at a point of the screen; from the keys (-1, -1),
-// beside the control with the focus.
-void PlannerWindow::showMenu(POINT at)
-{
-    if (at.x == -1 && at.y == -1) {
-        RECT r{};
-        GetWindowRect(GetFocus() && IsChild(hwnd_, GetFocus()) ? GetFocus() : hwnd_, &r);
-        at = {r.left, (r.top + r.bottom) / 2};
-    }
-    const UINT id =
-        TrackPopupMenuEx(menu_, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, hwnd_, nullptr);
-    if (id)
-        run(id);
-}
-
-// Shift+F10 and the Menu key open the window's menu wherever the focus is
-// in it, a scroll bar too, whose own menu is the mouse's.
-bool PlannerWindow::menuKey(const MSG& m)
-{
-    const bool down = m.message == WM_KEYDOWN || m.message == WM_SYSKEYDOWN;
-    const bool menu = m.wParam == VK_APPS || (m.wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0);
-    if (!down || !menu || !IsChild(hwnd_, m.hwnd))
-        return false;
-    showMenu({-1, -1});
     return true;
 }
 
