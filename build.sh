@@ -119,6 +119,7 @@ test)
     ;;
 sanitize)
     install_missing
+    npm_tools tools/format
     build sanitize
     ctest --preset sanitize
     ;;

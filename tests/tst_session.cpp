@@ -266,8 +266,10 @@ TEST_CASE("a printer's paper, and a sheet's inches in its dots")
 
 // What a sheet carries beyond its drawing and texts (its sheets side by
 // side, k of n): a grey strip where its right neighbour lies on it; two
-// crosses, each with a box 0.1 inch square, in each strip it shares; and
-// the 4-inch rule, 33 ticks an eighth apart, marked 1 in to 4 in.
+// crosses, each with a box 0.1 inch square, on its tile in each strip it
+// shares; and the 4-inch rule, 33 ticks an eighth apart, marked 1 in to
+// 4 in. And the arrowhead on the axis, where the focal point lies beyond
+// the sheets: its barbs mirror each other about its tip.
 void checkSheetParts(const Sheet& sheet, std::size_t k, std::size_t n)
 {
     CHECK_EQ(sheet.strips.size(), k + 1 < n);
@@ -277,7 +279,9 @@ void checkSheetParts(const Sheet& sheet, std::size_t k, std::size_t n)
     for (const Shape& s : sheet.own) {
         const Point a = s.points.at(0), b = s.points.back();
         boxes += s.kind == Shape::Kind::Box && std::abs(b.x - a.x - 0.1) < 1e-9 &&
-                 std::abs(b.y - a.y - 0.1) < 1e-9;
+                 std::abs(b.y - a.y - 0.1) < 1e-9 && a.x > sheet.tileTopLeft.x &&
+                 a.y > sheet.tileTopLeft.y && b.x < sheet.tileBottomRight.x &&
+                 b.y < sheet.tileBottomRight.y;
         if (s.kind == Shape::Kind::Line && a.y == b.y &&
             b.x - a.x < 0.2) // a tick, not a cross's arm
             ticks.push_back(a.y);
@@ -289,6 +293,12 @@ void checkSheetParts(const Sheet& sheet, std::size_t k, std::size_t n)
               *std::min_element(ticks.begin(), ticks.end()) ==
           doctest::Approx(4));
     CHECK(said.find("|1 in|2 in|3 in|4 in|") != std::string::npos);
+    for (const Shape& s : sheet.drawing)
+        if (s.kind == Shape::Kind::Line && s.points.size() == 3) {
+            const Point &left = s.points[0], &tip = s.points[1], &right = s.points[2];
+            CHECK((left.y == doctest::Approx(right.y) &&
+                   left.x + right.x == doctest::Approx(2 * tip.x)));
+        }
 }
 
 // The template of the dish the window shows: its figures, its marks, how

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Dish Planner developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <initguid.h> // PROPID_ACC_DESCRIPTION, defined here
+
 #include "window/win32/dish_check_win32.h"
 
 #include <commctrl.h>
@@ -59,6 +61,8 @@ DishCheckWindow::DishCheckWindow(const Session& session,
 
 DishCheckWindow::~DishCheckWindow()
 {
+    if (props_)
+        props_->Release();
     if (hwnd_)
         DestroyWindow(hwnd_);
     for (HFONT f : {font_, bold_})
@@ -156,6 +160,8 @@ void DishCheckWindow::build()
         results_.emplace_back(make(L"STATIC", "", label), make(L"STATIC", "", label));
     notes_ = make(L"STATIC", "", text);
     set_ = make(L"BUTTON", "", button);
+    CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                     reinterpret_cast<void**>(&props_));
     update(false);
 }
 
@@ -290,6 +296,25 @@ void DishCheckWindow::refresh()
 
 // The check again: the problems, the results, the notes, the setting's
 // button; readers told once typing pauses.
+// Each field with a problem described by its sentence for readers, the
+// others by nothing; a problem of the rows as a whole by the first row's.
+void DishCheckWindow::describeFields()
+{
+    if (!props_)
+        return;
+    std::vector<HWND> fields{diameter_};
+    for (const auto& [label, field] : offsetFields_)
+        fields.push_back(field);
+    for (const auto& row : rows_)
+        fields.push_back(row[1]), fields.push_back(row[3]);
+    for (HWND f : fields)
+        props_->ClearHwndProps(f, DWORD(OBJID_CLIENT), CHILDID_SELF, &PROPID_ACC_DESCRIPTION, 1);
+    for (const Problem& p : check_.problems)
+        if (HWND f = p.field == Field::Rows ? rows_.front()[1] : field(p.field, p.row))
+            props_->SetHwndPropStr(f, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_DESCRIPTION,
+                                   widen(p.sentence).c_str());
+}
+
 void DishCheckWindow::update(bool announce)
 {
     check_ = session_.checkDish(input());
@@ -297,6 +322,7 @@ void DishCheckWindow::update(bool announce)
     for (const Problem& p : check_.problems)
         said += (said.empty() ? "" : "\r\n") + p.sentence;
     setText(problems_, said);
+    describeFields();
     for (std::size_t i = 0; i < results_.size(); ++i) {
         const bool shown = i < check_.results.size();
         setText(results_[i].first, shown ? check_.results[i].label : "");

@@ -6,7 +6,8 @@
 // (builder/check_form): round or offset, the unit, the fields, and for a
 // round dish rows of a position and a depth that grow as the user adds
 // rows or pastes pairs (Ctrl+V in a row, or Paste rows). Each field's
-// label stands just before it, so that screen readers name it. The results
+// label stands just before it, so that screen readers name it, and a
+// field with a problem is described by its sentence. The results
 // follow every keystroke and the planner's frequency; the problems show in
 // sentences under the fields, and nothing typed is touched. Readers are
 // told the chief results once typing pauses for a second. The form scrolls
@@ -14,6 +15,8 @@
 #pragma once
 
 #include <windows.h>
+
+#include <oleacc.h>
 
 #include <array>
 #include <functional>
@@ -65,6 +68,7 @@ private:
     void onCommand(HWND from, int code);
     DishInput input() const;
     void update(bool announce);
+    void describeFields();
     void layout();
     void scrollTo(int y);
 
@@ -82,6 +86,9 @@ private:
     HWND problems_{}, heading_{}, notes_{}, set_{};
     std::vector<std::pair<HWND, HWND>> results_; // label, value
     DishCheck check_;
+    // Readers' descriptions of the fields (Dynamic Annotation); none where
+    // Windows has no such service.
+    IAccPropServices* props_ = nullptr;
 };
 
 } // namespace planner::win32
