@@ -310,9 +310,10 @@ std::vector<std::string> fieldsOf(std::string_view line)
     std::vector<std::string> fields;
     for (std::size_t at = 0; at <= line.size();) {
         const std::size_t next = std::min(line.find_first_of(apart, at), line.size());
-        if (const std::string_view f = line.substr(at, next - at); !f.empty() && f != " ")
-            fields.emplace_back(f.substr(f.find_first_not_of(' '),
-                                         f.find_last_not_of(' ') - f.find_first_not_of(' ') + 1));
+        const std::string_view f = line.substr(at, next - at);
+        const auto from = f.find_first_not_of(" \t\r"), to = f.find_last_not_of(" \t\r");
+        if (from != std::string_view::npos) // a field of blanks alone is none
+            fields.emplace_back(f.substr(from, to - from + 1));
         at = next + 1;
     }
     return fields;
@@ -335,7 +336,7 @@ DishCheck checkDish(const DishInput& in, const WindowFacts& window)
         return {}; // nothing typed yet: nothing to say
     try {
         return in.shape == DishShape::Round ? checkRound(in, window) : checkOffset(in, window);
-    } catch (const rt::RuntimeError&) { // a sum beyond the doubles: no figure from it
+    } catch (const std::exception&) { // a sum beyond the doubles, say: no figure from it
         DishCheck c;
         c.problems.push_back(
             {Field::Rows, -1, cat({fieldLabel(Field::Rows), ": these give no dish; check them."})});

@@ -378,9 +378,9 @@ TEST_CASE("checking a dish one has")
     for (const auto& [bar, value] : Session::barsFor(*c.setting))
         s.moved(bar, value);
     CHECK_EQ(s.caption(row(Ctl::lblDiam)) + " " + s.caption(row(Ctl::lblDepth)), "24 3");
-    const auto pasted = pastedRows("x  depth\r\n\n12,5;3,1\n12.5,3.1\n 7\n");
+    const auto pasted = pastedRows("x  depth\r\n\n12,5;3,1\n12.5,3.1\n 7\n1;  ;2\n");
     CHECK(pasted == std::vector<std::array<std::string, 2>>{
-                        {"x", "depth"}, {"12,5", "3,1"}, {"12.5", "3.1"}, {"7", ""}});
+                        {"x", "depth"}, {"12,5", "3,1"}, {"12.5", "3.1"}, {"7", ""}, {"1", "2"}});
 }
 
 } // namespace
