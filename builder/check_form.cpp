@@ -27,11 +27,16 @@ std::string fieldLabel(Field f, int row)
     return "Measurements";
 }
 
-std::string setPlannerCaption(const BarSetting& s)
+std::string settingWords(const BarSetting& s)
 {
     const std::string tenths = std::to_string(s.depth);
-    return "Set the planner to " + std::to_string(s.diameter) + " inches, " +
-           tenths.substr(0, tenths.size() - 1) + "." + tenths.back() + " deep";
+    return std::to_string(s.diameter) + " inches, " + tenths.substr(0, tenths.size() - 1) + "." +
+           tenths.back() + " deep";
+}
+
+std::string setPlannerCaption(const BarSetting& s)
+{
+    return "Set the planner to " + settingWords(s);
 }
 
 } // namespace planner

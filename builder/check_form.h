@@ -3,8 +3,9 @@
 
 // The dish check's form as every view shows it, written once: its title,
 // what to measure, its choices and each field's label. Example:
-// fieldLabel(Field::Depth, 2) is "Depth 3"; setPlannerCaption({24, 30})
-// is "Set the planner to 24 inches, 3.0 deep".
+// fieldLabel(Field::Depth, 2) is "Depth 3"; settingWords({24, 30}) is
+// "24 inches, 3.0 deep", setPlannerCaption({24, 30}) "Set the planner to
+// 24 inches, 3.0 deep".
 #pragma once
 
 #include <array>
@@ -27,6 +28,10 @@ inline constexpr std::array<std::string_view, 2> howToMeasure = {
     "Pairs pasted from a spreadsheet, one a line, fill the rows.",
     "Measure the width across (the shorter way), the height along the long axis, and the "
     "greatest depth, square to a straight edge laid along the long axis from rim to rim."};
+// The rows a round dish's form opens with (every 4 inches across 24), the
+// most it takes, and the pause in typing, in milliseconds, after which
+// readers are told the chief figures.
+inline constexpr int firstRows = 7, mostRows = 100, announcePauseMs = 1000;
 inline constexpr std::string_view addRowCaption = "Add a row", pasteRowsCaption = "Paste rows";
 // The rows' columns, and their fields' names with the row's number.
 inline constexpr std::array<std::string_view, 2> rowHeadings = {"Position", "Depth"};
@@ -35,6 +40,8 @@ inline constexpr std::string_view resultsHeading = "What the measurements say";
 // A field's label; a row's, counted from 1 as the user sees them.
 std::string fieldLabel(Field f, int row = -1);
 
+// A setting in words, and as its button's caption.
+std::string settingWords(const BarSetting& s);
 std::string setPlannerCaption(const BarSetting& s);
 
 } // namespace planner

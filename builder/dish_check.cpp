@@ -32,6 +32,11 @@ struct UnitDesign {
 };
 constexpr UnitDesign unitDesigns[] = {{"in", mmPerInch, 3, 4}, {"mm", 1, 2, 2}, {"cm", 10, 3, 3}};
 
+bool blank(std::string_view s)
+{
+    return s.find_first_not_of(" \t") == std::string_view::npos;
+}
+
 const UnitDesign& designOf(Unit u)
 {
     return unitDesigns[static_cast<int>(u)];
@@ -75,10 +80,9 @@ public:
         } catch (const rt::RuntimeError& e) {
             if (e.code() != rt::ErrorCode::Overflow) {
                 problem(f, row,
-                        t.find_first_not_of(" \t") == std::string::npos
-                            ? "type a number."
-                            : cat({"\u201c", text, "\u201d is not a number; type digits, "}) +
-                                  "with a point or a comma before any decimals.");
+                        blank(t) ? "type a number."
+                                 : cat({"\u201c", text, "\u201d is not a number; type digits, "}) +
+                                       "with a point or a comma before any decimals.");
                 return std::nullopt;
             }
         }
@@ -140,9 +144,6 @@ struct Points {
 Points readRows(const DishInput& in, Reader& read)
 {
     Points p;
-    const auto blank = [](const std::string& s) {
-        return s.find_first_not_of(" \t") == std::string::npos;
-    };
     for (int r = 0; r < int(in.rows.size()); ++r) {
         const auto& [position, depth] = in.rows[r];
         if (blank(position) && blank(depth))
@@ -200,19 +201,18 @@ void nearestSetting(DishCheck& c, double dInches, double fInches, const WindowFa
 {
     const long diameter = std::lround(dInches),
                depth = std::lround(dInches * dInches / (16 * fInches) * 10);
+    std::string says;
     if (diameter < w.diameterMin || diameter > w.diameterMax)
-        c.settingText = cat({"none: the planner's dishes are ", std::to_string(w.diameterMin),
-                             " to ", std::to_string(w.diameterMax), " inches across"});
+        says = cat({"none: the planner's dishes are ", std::to_string(w.diameterMin), " to ",
+                    std::to_string(w.diameterMax), " inches across"});
     else if (depth < w.depthMin || depth > w.depthMax)
-        c.settingText =
-            cat({"none: at this focal length a ", std::to_string(diameter), "-inch dish is ",
-                 figure(depth / 10.0, 1), " inches deep, beyond the planner's ",
-                 figure(w.depthMin / 10.0, 1), " to ", figure(w.depthMax / 10.0, 1)});
+        says = cat({"none: at this focal length a ", std::to_string(diameter), "-inch dish is ",
+                    figure(depth / 10.0, 1), " inches deep, beyond the planner's ",
+                    figure(w.depthMin / 10.0, 1), " to ", figure(w.depthMax / 10.0, 1)});
     else
         c.setting = BarSetting{std::int16_t(diameter), std::int16_t(depth)},
-        c.settingText =
-            setPlannerCaption(*c.setting).substr(std::string("Set the planner to ").size());
-    c.results.push_back({"Nearest planner setting", c.settingText});
+        says = settingWords(*c.setting);
+    c.results.push_back({"Nearest planner setting", says});
 }
 
 DishCheck checkRound(const DishInput& in, const WindowFacts& window)
@@ -323,9 +323,6 @@ std::vector<std::string> fieldsOf(std::string_view line)
 
 DishCheck checkDish(const DishInput& in, const WindowFacts& window)
 {
-    const auto blank = [](const std::string& s) {
-        return s.find_first_not_of(" \t") == std::string::npos;
-    };
     const bool untouched =
         in.shape == DishShape::Round
             ? blank(in.diameter) &&

@@ -90,7 +90,6 @@ struct DishCheck {
     std::vector<Result> results;       // none while there is a problem
     std::vector<std::string> notes;    // what the results rest on, or lack
     std::optional<BarSetting> setting; // the nearest the bars come
-    std::string settingText;           // "24 inches, 3.0 deep", or why no setting
 };
 
 // What the check takes of the planner's window: its frequency as shown

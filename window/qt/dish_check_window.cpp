@@ -27,10 +27,6 @@ namespace planner {
 
 namespace {
 
-constexpr int firstRows = 7;          // a dish measured every 4 inches across 24
-constexpr int mostRows = 100;         // as many as the check takes
-constexpr int announceAfterMs = 1000; // a pause in typing
-
 QLabel* wrapped(const QString& text, QWidget* parent)
 {
     auto* l = new QLabel(text, parent);
@@ -97,7 +93,7 @@ DishCheckWindow::DishCheckWindow(const Session& session,
                         4 / 5));
     pause_ = new QTimer(this);
     pause_->setSingleShot(true);
-    pause_->setInterval(announceAfterMs);
+    pause_->setInterval(announcePauseMs);
     connect(pause_, &QTimer::timeout, this,
             [this] { readers_->announce(qs(checkAnnouncement(check_))); });
     connect(round_, &QRadioButton::toggled, this, [this](bool round) {

@@ -26,9 +26,6 @@ inline constexpr std::string_view howTo[] = {"check-how-round", "check-how-offse
 // By Field, for the lone fields: Diameter, then Width, Height, OffsetDepth.
 inline constexpr std::string_view loneField[] = {"check-diameter", "",           "", "check-width",
                                                  "check-height",   "check-depth"};
-// The rows the page opens with.
-inline constexpr int firstRows = 7;
-
 // The section's inner markup.
 std::string checkMarkup();
 

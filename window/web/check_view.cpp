@@ -18,8 +18,6 @@ using emscripten::val;
 
 namespace {
 
-constexpr int mostRows = 100, announceAfterMs = 1000; // a pause in typing
-
 val byId(std::string_view id)
 {
     return document().call<val>("getElementById", val(std::string(id)));
@@ -188,7 +186,7 @@ void CheckView::announceLater()
                 view->said_.set("textContent", val(checkAnnouncement(view->check_)));
             });
         },
-        announceAfterMs, this));
+        announcePauseMs, this));
 }
 
 } // namespace planner::web

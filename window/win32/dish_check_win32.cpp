@@ -19,9 +19,8 @@ namespace planner::win32 {
 namespace {
 
 constexpr wchar_t className[] = L"DishPlannerCheck";
-constexpr int firstRows = 7, mostRows = 100, maxResults = 12;
+constexpr int maxResults = 12; // more than a check gives
 constexpr UINT_PTR pauseTimer = 1;
-constexpr UINT pauseMs = 1000; // a pause in typing, before readers are told
 
 void setText(HWND h, std::string_view s)
 {
@@ -336,7 +335,7 @@ void DishCheckWindow::update(bool announce)
         setText(set_, setPlannerCaption(*check_.setting));
     layout();
     if (announce)
-        SetTimer(hwnd_, pauseTimer, pauseMs, nullptr);
+        SetTimer(hwnd_, pauseTimer, announcePauseMs, nullptr);
 }
 
 HWND DishCheckWindow::field(Field f, int row) const
