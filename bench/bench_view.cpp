@@ -5,12 +5,14 @@
 // bar, its handler, and the widgets updated from the model; then the same
 // with the window repainted as well; and a keystroke in the dish check.
 #include <QApplication>
+#include <QClipboard>
+#include <QtTest>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <benchmark/benchmark.h>
 
-#include "window/qt/dish_check_window.h"
+#include "window/qt/form_window.h"
 #include "window/qt/planner_window.h"
 
 namespace {
@@ -50,25 +52,31 @@ void BM_check_keystroke(benchmark::State& state)
 {
     planner::Session session;
     session.load();
-    planner::DishCheckWindow window(
-        session, [](const planner::BarSetting&) {}, nullptr);
-    window.show();
-    QLineEdit* diameter = window.field(planner::Field::Diameter);
-    diameter->setText(QStringLiteral("24"));
-    const char* rows[][2] = {{"0", "0"},       {"4", "1.6667"},  {"8", "2.7667"}, {"12", "3"},
-                             {"16", "2.6667"}, {"20", "1.6667"}, {"24", "0"}};
-    for (int r = 0; r < 7; ++r)
-        for (int c = 0; c < 2; ++c)
-            window.field(c ? planner::Field::Depth : planner::Field::Position, r)
-                ->setText(QString::fromLatin1(rows[r][c]));
+    planner::FormWindow* window = nullptr;
+    window = new planner::FormWindow(
+        session, 0,
+        [&](const planner::FormChanges& c) {
+            for (const auto& [f, u] : c)
+                window->apply(u);
+        },
+        nullptr);
+    window->show();
+    const int diameter = planner::form::itemNamed(session.forms()[0].spec(), "diameter"),
+              rows = planner::form::itemNamed(session.forms()[0].spec(), "rows");
+    auto* edit = static_cast<QLineEdit*>(window->widget({diameter}));
+    QTest::keyClicks(edit, QStringLiteral("24"));
+    QApplication::clipboard()->setText(
+        QStringLiteral("0\t0\n4\t1.6667\n8\t2.7667\n12\t3\n16\t2.6667\n20\t1.6667\n24\t0\n"));
+    QTest::keyClick(window->widget({rows, 0, 0}), Qt::Key_V, Qt::ControlModifier);
     QApplication::processEvents();
     bool typing = true;
     for (auto _ : state) {
         QKeyEvent key(QEvent::KeyPress, typing ? Qt::Key_1 : Qt::Key_Backspace, Qt::NoModifier,
                       typing ? QStringLiteral("1") : QString());
-        QCoreApplication::sendEvent(diameter, &key);
+        QCoreApplication::sendEvent(edit, &key);
         typing = !typing;
     }
+    delete window;
 }
 BENCHMARK(BM_check_keystroke);
 

@@ -7,10 +7,11 @@
 #include <cmath>
 #include <numbers>
 
+#include "builder/antenna.h"
+#include "builder/check_bounds.h"
 #include "builder/check_form.h"
-#include "builder/figures.h"
-#include "builder/parabola_fit.h"
-#include "calc/ggainn.h"
+#include "builder/check_picture.h"
+#include "builder/paste.h"
 #include "calc/units.h"
 #include "runtime/value.h"
 
@@ -19,46 +20,21 @@ namespace planner {
 namespace {
 
 using calc::units::mmPerInch;
-constexpr double pi = std::numbers::pi;
-constexpr double largestMm = 10000; // ten metres: beyond, no dish this check is for
-constexpr double flattest = 100;    // an F/D beyond which the curve is no dish's
-
-// A unit's symbol, its size, and the places its figures take: lengths,
-// then deviations.
-struct UnitDesign {
-    std::string_view symbol;
-    double mm;
-    int places, finePlaces;
-};
-constexpr UnitDesign unitDesigns[] = {{"in", mmPerInch, 3, 4}, {"mm", 1, 2, 2}, {"cm", 10, 3, 3}};
 
 bool blank(std::string_view s)
 {
     return s.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-const UnitDesign& designOf(Unit u)
+// A length in the user's unit alone, for a sentence. Example: "24 in".
+std::string plain(double value, Unit u)
 {
-    return unitDesigns[static_cast<int>(u)];
-}
-
-// A length in the user's unit, then in the other system.
-// Examples: 11.873 in (301.57 mm); 282.95 mm (11.14 in); 0.0319 in (0.81 mm).
-std::string length(double value, Unit u, bool fine = false)
-{
-    const UnitDesign& d = designOf(u);
-    const double mm = value * d.mm;
-    const bool inches = u == Unit::Inches;
-    return cat({figure(value, fine ? d.finePlaces : d.places), " ", d.symbol, " (",
-                figure(inches ? mm : mm / mmPerInch, inches ? 2
-                                                     : fine ? 4
-                                                            : 2),
-                inches ? " mm)" : " in)"});
+    return cat({figure(value, designOf(u).places), " ", designOf(u).symbol});
 }
 
 std::string degrees(double radians, int places)
 {
-    return cat({figure(radians * 180 / pi, places), "\u00b0"});
+    return cat({figure(radians * 180 / std::numbers::pi, places), "\u00b0"});
 }
 
 // Reads the fields, noting a problem by each that is not what it must be.
@@ -68,25 +44,24 @@ public:
 
     // The number a field holds; none, and a problem, when it is blank or
     // not a number, or a length too large for a dish.
-    std::optional<double> number(const std::string& text, Field f, int row = -1)
+    std::optional<double> number(const std::string& typed, Field f, int row = -1)
     {
-        std::string t = text;
+        std::string t = visibleText(typed);
         if (std::count(t.begin(), t.end(), ',') == 1 && t.find('.') == std::string::npos)
             t[t.find(',')] = '.'; // a decimal comma
         try {
             const double x = rt::strictToDouble(t);
-            if (std::abs(x) * designOf(unit_).mm <= largestMm)
+            if (std::abs(x) * designOf(unit_).mm <= bound(Says::OverTenMetres).limit)
                 return x;
         } catch (const rt::RuntimeError& e) {
             if (e.code() != rt::ErrorCode::Overflow) {
                 problem(f, row,
-                        blank(t) ? "type a number."
-                                 : cat({"\u201c", text, "\u201d is not a number; type digits, "}) +
-                                       "with a point or a comma before any decimals.");
+                        blank(t) ? says(Says::Blank)
+                                 : says(Says::NotANumber, {cat({"\u201c", t, "\u201d"})}));
                 return std::nullopt;
             }
         }
-        problem(f, row, "over ten metres, no dish this check is for; check the unit.");
+        problem(f, row, says(Says::OverTenMetres));
         return std::nullopt;
     }
 
@@ -97,15 +72,13 @@ public:
         const std::optional<double> x = number(text, f, row);
         if (!x || *x > 0 || (zero && *x == 0))
             return x;
-        problem(f, row,
-                zero ? "below 0; measure down from the edge to the surface."
-                     : "must be more than 0.");
+        problem(f, row, says(zero ? Says::AboveTheEdge : Says::NotAboveZero));
         return std::nullopt;
     }
 
-    void problem(Field f, int row, const std::string& says)
+    void problem(Field f, int row, const std::string& sentence)
     {
-        check_.problems.push_back({f, row, cat({fieldLabel(f, row), ": ", says})});
+        check_.problems.push_back({f, row, cat({fieldLabel(f, row), ": ", sentence})});
     }
 
 private:
@@ -113,32 +86,11 @@ private:
     Unit unit_;
 };
 
-// The planner's gain, half the aperture taken as effective, for a dish of
-// so many inches at the window's frequency, in dBi; none for a frequency
-// that is not one.
-std::optional<double> gainDbi(double inches, const std::string& frequency)
-{
-    try {
-        calc::ggainn(rt::Value(frequency), rt::Value(inches));
-        return 10 * std::log10(calc::gain.toDouble());
-    } catch (const rt::RuntimeError&) {
-        return std::nullopt;
-    }
-}
-
-// Ruze's rule: the gain lost to a surface error of e, over a wavelength,
-// in dB; and the error that costs 1 dB, in wavelengths.
-double ruzeLossDb(double e, double wavelength)
-{
-    const double x = 4 * pi * e / wavelength;
-    return 10 * std::numbers::log10e * x * x;
-}
-const double oneDbError = std::sqrt(0.1 * std::numbers::ln10) / (4 * pi);
-
 // The measured rows as positions and depths; a row left blank is none.
 struct Points {
     std::vector<double> x, h;
     std::vector<int> row; // each point's row
+    int decimals = 0;     // the most decimals any depth was typed with
 };
 
 Points readRows(const DishInput& in, Reader& read)
@@ -150,69 +102,132 @@ Points readRows(const DishInput& in, Reader& read)
             continue;
         const auto x = read.number(position, Field::Position, r);
         const auto h = read.length(depth, Field::Depth, r);
+        const auto point = depth.find_first_of(".,");
+        if (point != std::string::npos)
+            p.decimals = std::max(p.decimals, int(depth.find_last_of("0123456789") - point));
         if (x && h)
             p.x.push_back(*x), p.h.push_back(*h), p.row.push_back(r);
     }
     return p;
 }
 
-// What the fit says of the surface: its RMS, the point furthest from the
-// curve, what it costs; none from three points, which the fit meets.
-void surface(DishCheck& c, const Points& p, const ParabolaFit& fit, double dInches,
+// Each point's depth off the curve, along the axis, and its surface error,
+// the half path-length error Ruze's rule takes: a point dz deeper
+// lengthens the path from the focus to the aperture by dz (1 + cos psi),
+// so its half path-length error is dz cos^2(psi / 2), psi its angle from
+// the axis at the focus, tan(psi / 2) = r / 2f (J. Ruze, Proc. IEEE 54,
+// 1966, section II; J. W. M. Baars, "The Paraboloidal Reflector Antenna in
+// Radio Astronomy and Communication", 2007, chapter 5).
+struct Deviations {
+    std::vector<double> axial;
+    double rms = 0; // over N - 3: the fit took three degrees of freedom
+    std::size_t worst = 0;
+};
+
+Deviations deviationsOf(const Points& p, const ParabolaFit& fit)
+{
+    Deviations d;
+    const double f = 1 / (4 * fit.k), centre = fit.centre();
+    double sum = 0;
+    for (std::size_t i = 0; i < p.x.size(); ++i) {
+        d.axial.push_back(p.h[i] - fit.at(p.x[i]));
+        const double tangent = (p.x[i] - centre) / (2 * f),
+                     e = d.axial[i] / (1 + tangent * tangent);
+        sum += e * e;
+        if (std::abs(d.axial[i]) > std::abs(d.axial[d.worst]))
+            d.worst = i;
+    }
+    d.rms = p.x.size() > 3 ? std::sqrt(sum / double(p.x.size() - 3)) : 0;
+    return d;
+}
+
+// The highest frequency whose gain the surface spoils by 1 dB at most.
+std::string withinOneDb(double rmsMm)
+{
+    const double mhz = calc::units::wavelengthMm(1) / (rmsMm / antenna::oneDbError());
+    if (mhz > bound(Says::OneDbAbove).limit)
+        return says(Says::OneDbAbove);
+    if (mhz < bound(Says::OneDbBelow).limit)
+        return says(Says::OneDbBelow);
+    return cat({"about ", figure(mhz / 100, 0), "00 MHz"});
+}
+
+// What the surface costs at the window's frequency, by Ruze's rule where it
+// holds, and the gain left.
+void surface(DishCheck& c, const Points& p, const Deviations& d, double dInches,
              const DishInput& in, const WindowFacts& window)
 {
-    const double mm = designOf(in.unit).mm;
-    double sum = 0;
-    std::size_t worst = 0;
-    for (std::size_t i = 0; i < p.x.size(); ++i) {
-        const double r = p.h[i] - fit.at(p.x[i]);
-        sum += r * r;
-        if (std::abs(r) > std::abs(p.h[worst] - fit.at(p.x[worst])))
-            worst = i;
-    }
-    const std::optional<double> gain = gainDbi(dInches, window.frequency);
+    const std::optional<double> gain = antenna::plannerGainDbi(window.frequency, dInches);
     const std::string at = cat({" at ", window.frequency, " MHz"});
     if (p.x.size() == 3) {
-        c.notes.push_back("Three points fit a parabola exactly and say nothing of the surface: "
-                          "measure 5 or more to see its error.");
+        c.notes.push_back(says(Says::ThreePoints));
         if (gain)
             c.results.push_back({cat({"Gain", at}), cat({figure(*gain, 1), " dBi"})});
         return;
     }
-    const double rms = std::sqrt(sum / double(p.x.size())), off = p.h[worst] - fit.at(p.x[worst]);
-    const double loss = ruzeLossDb(rms * mm, calc::units::wavelengthMm(rt::val(window.frequency)));
-    const double oneDb = calc::units::wavelengthMm(1) / (rms * mm / oneDbError); // MHz
-    c.results.push_back({"Surface from the curve, RMS", length(rms, in.unit, true)});
-    c.results.push_back({"Furthest from the curve", cat({"point ", std::to_string(p.row[worst] + 1),
-                                                         ", ", length(std::abs(off), in.unit, true),
-                                                         off > 0 ? " below it" : " above it"})});
-    c.results.push_back({cat({"Gain lost", at}), cat({figure(loss, 2), " dB"})});
+    const double rmsMm = d.rms * designOf(in.unit).mm, off = d.axial[d.worst];
+    const int places = std::clamp(p.decimals + 1, 1, designOf(in.unit).finePlaces);
+    const double wavelength = calc::units::wavelengthMm(rt::val(window.frequency));
+    const double roughest = bound(Says::Roughest).limit,
+                 loss = antenna::ruzeLossDb(rmsMm, wavelength);
+    const bool holds = rmsMm <= roughest * wavelength; // not for a frequency that is no number
+    c.dish->surfaceError = rmsMm;
+    c.results.push_back({"Surface error, RMS", inBoth(d.rms, in.unit, places)});
     c.results.push_back(
-        {"Within 1 dB up to",
-         oneDb > 100000 ? "above 100000 MHz" : cat({"about ", figure(oneDb / 100, 0), "00 MHz"})});
-    if (gain)
+        {"Furthest from the curve",
+         cat({"point ", std::to_string(p.row[d.worst] + 1), ", ",
+              inBoth(std::abs(off), in.unit, places), off > 0 ? " below it" : " above it"})});
+    c.results.push_back({cat({"Gain lost", at}),
+                         holds ? cat({figure(loss, 2), " dB"})
+                               : says(Says::Roughest, {figure(antenna::ruzeLossDb(roughest, 1), 1),
+                                                       window.frequency})});
+    c.results.push_back({"Within 1 dB up to", withinOneDb(rmsMm)});
+    if (gain && holds)
         c.results.push_back({cat({"Gain", at}), cat({figure(*gain - loss, 1), " dBi"})});
-    c.notes.push_back("The loss takes the deviations along the axis as the surface's error, "
-                      "which overestimates it slightly.");
+    c.notes.push_back(says(Says::HowEstimated));
 }
 
 // The nearest the planner's bars come to this dish, or why they do not.
 void nearestSetting(DishCheck& c, double dInches, double fInches, const WindowFacts& w)
 {
+    constexpr int steps = calc::units::depthStepsPerInch;
     const long diameter = std::lround(dInches),
-               depth = std::lround(dInches * dInches / (16 * fInches) * 10);
-    std::string says;
+               depth = std::lround(dInches * dInches / (16 * fInches) * steps);
+    std::string words;
     if (diameter < w.diameterMin || diameter > w.diameterMax)
-        says = cat({"none: the planner's dishes are ", std::to_string(w.diameterMin), " to ",
-                    std::to_string(w.diameterMax), " inches across"});
+        words = says(Says::OutsideDiameters,
+                     {std::to_string(w.diameterMin), std::to_string(w.diameterMax)});
     else if (depth < w.depthMin || depth > w.depthMax)
-        says = cat({"none: at this focal length a ", std::to_string(diameter), "-inch dish is ",
-                    figure(depth / 10.0, 1), " inches deep, beyond the planner's ",
-                    figure(w.depthMin / 10.0, 1), " to ", figure(w.depthMax / 10.0, 1)});
+        words =
+            says(Says::OutsideDepths,
+                 {std::to_string(diameter), figure(double(depth) / steps, 1),
+                  figure(double(w.depthMin) / steps, 1), figure(double(w.depthMax) / steps, 1)});
     else
         c.setting = BarSetting{std::int16_t(diameter), std::int16_t(depth)},
-        says = settingWords(*c.setting);
-    c.results.push_back({"Nearest planner setting", says});
+        words = settingWords(*c.setting);
+    c.results.push_back({"Nearest planner setting", words});
+}
+
+// Why the fit is no dish's, or "".
+std::string unlikeADish(const std::optional<ParabolaFit>& fit, const Points& p, double d, Unit u)
+{
+    if (!fit)
+        return says(Says::TooFewPositions);
+    const auto [low, high] = std::minmax_element(p.x.begin(), p.x.end());
+    const double ratio = 1 / (4 * std::abs(fit->k)) / d, span = *high - *low;
+    if (ratio > bound(Says::Flattest).limit)
+        return says(Says::Flattest);
+    if (fit->k < 0)
+        return says(Says::WrongWay);
+    if (fit->centre() < *low || fit->centre() > *high)
+        return says(Says::CentreOutside);
+    if (span > bound(Says::SpanOver).limit * d)
+        return says(Says::SpanOver, {plain(span, u), plain(d, u)});
+    if (span < bound(Says::SpanUnder).limit * d)
+        return says(Says::SpanUnder, {plain(span, u), plain(d, u)});
+    if (ratio < bound(Says::Deepest).limit)
+        return says(Says::Deepest);
+    return {};
 }
 
 DishCheck checkRound(const DishInput& in, const WindowFacts& window)
@@ -224,39 +239,29 @@ DishCheck checkRound(const DishInput& in, const WindowFacts& window)
     if (!c.problems.empty())
         return c;
     const std::optional<ParabolaFit> fit = fitParabola(p.x, p.h);
-    const auto [low, high] = std::minmax_element(p.x.begin(), p.x.end());
-    if (!fit)
-        read.problem(
-            Field::Rows, -1,
-            "measure at least 3 different positions, 5 or more to see the surface's error.");
-    else if (1 / (4 * std::abs(fit->k)) > flattest * *d)
-        read.problem(
-            Field::Rows, -1,
-            "these depths hardly curve, flatter than any dish (F/D over 100); check them.");
-    else if (fit->k < 0)
-        read.problem(Field::Rows, -1,
-                     "these depths curve the wrong way for a dish; measure each from the edge down "
-                     "to the surface.");
-    else if (fit->centre() < *low || fit->centre() > *high)
-        read.problem(Field::Rows, -1,
-                     "the curve's lowest point falls outside the positions measured; measure rim "
-                     "to rim, through the middle.");
-    if (!c.problems.empty())
+    if (const std::string why = unlikeADish(fit, p, *d, in.unit); !why.empty()) {
+        read.problem(Field::Rows, -1, why);
         return c;
+    }
     const double f = 1 / (4 * fit->k), mm = designOf(in.unit).mm, centre = fit->centre();
-    c.results = {{"Focal length", length(f, in.unit)},
+    c.results = {{"Focal length", inBoth(f, in.unit)},
                  {"F/D ratio", figure(f / *d, 3)},
-                 {"Centre along the edge", length(centre, in.unit)},
-                 {"Depth at the centre", length(fit->at(centre), in.unit)}};
-    const double span = *high - *low;
-    if (std::abs(span - *d) <= 0.05 * *d && std::abs(centre - (*low + span / 2)) > 0.02 * *d)
-        c.notes.push_back(
-            cat({"The centre is ", length(std::abs(centre - (*low + span / 2)), in.unit),
-                 " from the middle of the positions: the dish may be lopsided, or "
-                 "the edge not across its middle."}));
-    surface(c, p, *fit, *d * mm / mmPerInch, in, window);
-    c.results.push_back({"Feed to illuminate", degrees(4 * std::atan(*d / (4 * f)), 1)});
+                 {"Centre along the edge", inBoth(centre, in.unit)},
+                 {"Depth at the centre", inBoth(fit->at(centre), in.unit)}};
+    c.dish = CheckedDish{DishShape::Round, in.unit, f * mm, *d * mm, std::nullopt, 0, 0};
+    const auto [low, high] = std::minmax_element(p.x.begin(), p.x.end());
+    const double span = *high - *low, middle = *low + span / 2;
+    if (std::abs(span - *d) <= 0.05 * *d &&
+        std::abs(centre - middle) > bound(Says::Lopsided).limit * *d)
+        c.notes.push_back(says(Says::Lopsided, {inBoth(std::abs(centre - middle), in.unit)}));
+    const Deviations dev = deviationsOf(p, *fit);
+    surface(c, p, dev, *d * mm / mmPerInch, in, window);
+    c.results.push_back({"Feed to illuminate", degrees(2 * antenna::rimHalfAngle(*d, f), 1)});
+    if (f / *d < bound(Says::FocusInside).limit)
+        c.notes.push_back(says(Says::FocusInside));
     nearestSetting(c, *d * mm / mmPerInch, f * mm / mmPerInch, window);
+    c.picture = sectionPicture({p.x, p.h, dev.axial, p.row, *fit, in.unit,
+                                std::clamp(p.decimals + 1, 1, designOf(in.unit).finePlaces)});
     return c;
 }
 
@@ -269,57 +274,45 @@ DishCheck checkOffset(const DishInput& in, const WindowFacts& window)
     if (!w || !h || !d)
         return c;
     if (*w > *h) {
-        read.problem(Field::Width, -1,
-                     "more than the height, which an offset dish cut from a paraboloid never is. "
-                     "Check the two; a dish wider than high is shaped: lay a flat board across it "
-                     "and measure it as a round dish.");
+        read.problem(Field::Width, -1, says(Says::WiderThanHigh));
         return c;
     }
     const double f = *w * *w * *w / (16 * *d * *h), tangent = std::sqrt(*h * *h - *w * *w) / *w;
-    if (f > flattest * *w) {
-        read.problem(Field::OffsetDepth, -1,
-                     "so shallow a dish has no useful focus (f/W over 100); check it.");
-        return c;
-    }
+    for (const Says s : {Says::OffsetFlattest, Says::OffsetDeepest})
+        if (s == Says::OffsetFlattest ? f > bound(s).limit * *w : f < bound(s).limit * *w) {
+            read.problem(Field::OffsetDepth, -1, says(s));
+            return c;
+        }
     // The rim's two ends on the parent parabola y = x^2 / 4f, W apart
     // across, the chord between them at the offset angle.
-    const double x1 = (4 * f * tangent - *w) / 2, x2 = x1 + *w;
-    c.results = {{"Focal length", length(f, in.unit)},
+    const double x1 = (4 * f * tangent - *w) / 2, x2 = x1 + *w, mm = designOf(in.unit).mm;
+    c.results = {{"Focal length", inBoth(f, in.unit)},
                  {"Offset angle", degrees(std::acos(*w / *h), 2)},
                  {"f/W", figure(f / *w, 3)},
-                 {"Focus to the lower rim", length(f + x1 * x1 / (4 * f), in.unit)},
-                 {"Focus to the upper rim", length(f + x2 * x2 / (4 * f), in.unit)}};
-    if (const auto gain = gainDbi(*w * designOf(in.unit).mm / mmPerInch, window.frequency))
+                 {"Focus to the lower rim", inBoth(f + x1 * x1 / (4 * f), in.unit)},
+                 {"Focus to the upper rim", inBoth(f + x2 * x2 / (4 * f), in.unit)}};
+    c.dish =
+        CheckedDish{DishShape::Offset, in.unit, f * mm, *w * mm, std::nullopt, x1 * mm, x2 * mm};
+    if (const auto gain = antenna::plannerGainDbi(window.frequency, *w * mm / mmPerInch))
         c.results.push_back(
             {cat({"Gain at ", window.frequency, " MHz"}), cat({figure(*gain, 1), " dBi"})});
-    c.notes.push_back("The gain takes the width as the diameter of the aperture.");
+    c.notes.push_back(says(Says::WidthAsAperture));
     return c;
 }
 
-// A pasted line's fields, trimmed: apart by tabs or semicolons where it has
-// them, else by blanks, else by one comma.
-std::vector<std::string> fieldsOf(std::string_view line)
-{
-    const auto first = line.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos)
-        return {};
-    line = line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
-    const char* apart = line.find_first_of("\t;") != std::string_view::npos ? "\t;"
-                        : line.find(' ') != std::string_view::npos          ? " "
-                                                                            : ",";
-    std::vector<std::string> fields;
-    for (std::size_t at = 0; at <= line.size();) {
-        const std::size_t next = std::min(line.find_first_of(apart, at), line.size());
-        const std::string_view f = line.substr(at, next - at);
-        const auto from = f.find_first_not_of(" \t\r"), to = f.find_last_not_of(" \t\r");
-        if (from != std::string_view::npos) // a field of blanks alone is none
-            fields.emplace_back(f.substr(from, to - from + 1));
-        at = next + 1;
-    }
-    return fields;
-}
-
 } // namespace
+
+std::string says(Says s, std::initializer_list<std::string_view> figures)
+{
+    std::string words(bound(s).words);
+    int n = 0;
+    for (const std::string_view f : figures) {
+        const std::string mark = "%" + std::to_string(++n);
+        if (const auto at = words.find(mark); at != std::string::npos)
+            words.replace(at, mark.size(), f);
+    }
+    return words;
+}
 
 DishCheck checkDish(const DishInput& in, const WindowFacts& window)
 {
@@ -336,22 +329,9 @@ DishCheck checkDish(const DishInput& in, const WindowFacts& window)
     } catch (const std::exception&) { // a sum beyond the doubles, say: no figure from it
         DishCheck c;
         c.problems.push_back(
-            {Field::Rows, -1, cat({fieldLabel(Field::Rows), ": these give no dish; check them."})});
+            {Field::Rows, -1, cat({fieldLabel(Field::Rows), ": ", says(Says::NoDish)})});
         return c;
     }
-}
-
-std::vector<std::array<std::string, 2>> pastedRows(std::string_view text)
-{
-    std::vector<std::array<std::string, 2>> rows;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t end = std::min(text.find('\n', at), text.size());
-        const std::vector<std::string> f = fieldsOf(text.substr(at, end - at));
-        if (!f.empty())
-            rows.push_back({f[0], f.size() > 1 ? f[1] : std::string()});
-        at = end + 1;
-    }
-    return rows;
 }
 
 std::string checkAnnouncement(const DishCheck& c)
@@ -361,7 +341,7 @@ std::string checkAnnouncement(const DishCheck& c)
     std::string said;
     for (const Result& r : c.results)
         if (r.label == "Focal length" || r.label == "F/D ratio" || r.label == "f/W" ||
-            r.label == "Surface from the curve, RMS")
+            r.label == "Surface error, RMS")
             said += cat({r.label, " ", r.value, ". "});
     if (!said.empty())
         said.pop_back();

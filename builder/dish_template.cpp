@@ -7,6 +7,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "builder/antenna.h"
 #include "builder/figures.h"
 #include "calc/units.h"
 #include "runtime/value.h"
@@ -30,21 +31,12 @@ constexpr double textSize = 8, smallSize = 7;
 
 std::string inchesAndMm(double inches)
 {
-    return figure(inches, 2) + " in (" + figure(inches * mmPerInch, 1) + " mm)";
+    return inBoth(inches, Unit::Inches, 2);
 }
 
-Shape line(std::vector<Point> points, double width = 0.5, bool dashed = false)
+Shape label(Point at, std::string s, double size = smallSize, Anchor anchor = Anchor::Start)
 {
-    return {.points = std::move(points), .width = width, .dashed = dashed};
-}
-
-Shape text(Point at, std::string s, double size = smallSize, Anchor anchor = Anchor::Start)
-{
-    return {.kind = Shape::Kind::Text,
-            .points = {at},
-            .width = size,
-            .text = std::move(s),
-            .anchor = anchor};
+    return planner::text(at, std::move(s), size, anchor);
 }
 
 // The figures of the first sheet, from the captions as shown.
@@ -53,21 +45,19 @@ std::vector<std::string> figuresOf(const ShownDish& s)
     const double mhz = rt::val(s.freq), cm = calc::units::wavelengthCm(mhz),
                  mm = calc::units::wavelengthMm(mhz); // as the gain has it
     const double d = rt::val(s.diam), f = rt::val(s.flen);
-    const double rimAngle = 2 * std::atan(d / (4 * f)) * 180 / std::numbers::pi;
-    // Ruze: a loss of exp(-(4 pi e / wavelength)^2) is 1 dB, 10^-0.1, for this e.
-    const double rms = mm * std::sqrt(0.1 * std::log(10.0)) / (4 * std::numbers::pi);
+    const double rimAngle = antenna::rimHalfAngle(d, f) * 180 / std::numbers::pi;
+    const double rms = mm * antenna::oneDbError();
     return {"Frequency " + s.freq + " MHz",
             "Diameter " + s.diam + " in (" + s.diamMm + " mm)",
             "Depth " + s.depth + " in (" + s.depthMm + " mm)",
             "Focal length " + s.flen + " in (" + s.flenMm + " mm)",
             "F/D ratio " + s.fdr,
-            "Gain " + s.gain + " (" + figure(10 * std::log10(rt::val(s.gain)), 1) + " dBi)",
-            "Wavelength " + figure(mm, 1) + " mm (" + figure(mm / mmPerInch, 2) + " in)",
+            "Gain " + s.gain + " (" + figure(antenna::dB(rt::val(s.gain)), 1) + " dBi)",
+            "Wavelength " + inBoth(mm, Unit::Millimetres, 1),
             "Rim angle " + figure(rimAngle, 1) + "\u00b0 (at the focus, from the axis)",
             "Beamwidth (-3 dB) about " + figure(70 * cm / (d * calc::units::cmPerInch), 1) +
                 "\u00b0",
-            "Surface within " + figure(rms, 1) + " mm (" + figure(rms / mmPerInch, 2) +
-                " in) RMS: at most 1 dB lost"};
+            "Surface within " + inBoth(rms, Unit::Millimetres, 1) + " RMS: at most 1 dB lost"};
 }
 
 // How many tiles of `tile` inches, each sharing `overlap` with the next,
@@ -95,8 +85,8 @@ struct Drawing {
         shapes.push_back(line(std::move(points), 1.2));
         shapes.push_back(line({{0, 0}, {r, 0}}, 0.4)); // the plane of the vertex
         shapes.push_back(line({{0, -margin + 0.1}, {0, top - 0.05}}, 0.5, true));
-        shapes.push_back(text({0.06, top - 0.15}, "axis"));
-        shapes.push_back(text({0.06, -0.33}, "vertex"));
+        shapes.push_back(label({0.06, top - 0.15}, "axis"));
+        shapes.push_back(label({0.06, -0.33}, "vertex"));
     }
 
     // At each whole inch: the depth up from the vertex's plane, its figure.
@@ -105,29 +95,31 @@ struct Drawing {
         for (int r = 0; r < int(t.marks.size()); ++r) {
             const double y = double(r * r) / (4 * t.focalLength);
             shapes.push_back(line({{double(r), -0.08}, {double(r), y}}, 0.3));
-            shapes.push_back(text({r + 0.04, y + 0.07}, t.marks[r]));
-            shapes.push_back(text({double(r), -0.2}, std::to_string(r), smallSize, Anchor::Middle));
+            shapes.push_back(label({r + 0.04, y + 0.07}, t.marks[r]));
+            shapes.push_back(
+                label({double(r), -0.2}, std::to_string(r), smallSize, Anchor::Middle));
         }
-        shapes.push_back(text({t.radius, -0.2 - 0.12}, "inches of radius", smallSize, Anchor::End));
+        shapes.push_back(
+            label({t.radius, -0.2 - 0.12}, "inches of radius", smallSize, Anchor::End));
     }
 
     void rimAndFocus()
     {
         const double r = t.radius, d = t.rimDepth, f = t.focalLength;
         shapes.push_back(line({{r, 0}, {r, d}}, 0.5));
-        shapes.push_back(text({r - 0.05, d + 0.15},
-                              "rim: radius " + inchesAndMm(r) + ", depth " + inchesAndMm(d),
-                              smallSize, Anchor::End));
+        shapes.push_back(label({r - 0.05, d + 0.15},
+                               "rim: radius " + inchesAndMm(r) + ", depth " + inchesAndMm(d),
+                               smallSize, Anchor::End));
         if (t.focalPointOnSheets) {
             shapes.push_back(line({{-0.12, f}, {0.12, f}}, 0.8));
             shapes.push_back(
-                text({0.16, f - 0.03}, "focal point, " + inchesAndMm(f) + " from the vertex"));
+                label({0.16, f - 0.03}, "focal point, " + inchesAndMm(f) + " from the vertex"));
             return;
         }
         const double tip = top - 0.3; // an arrow up the axis: the focal point lies beyond
         shapes.push_back(line({{-0.07, tip - 0.12}, {0, tip}, {0.07, tip - 0.12}}, 0.8));
-        shapes.push_back(text({0.16, tip - 0.1}, "focal point " + inchesAndMm(f) +
-                                                     " from the vertex, beyond the sheets"));
+        shapes.push_back(label({0.16, tip - 0.1}, "focal point " + inchesAndMm(f) +
+                                                      " from the vertex, beyond the sheets"));
     }
 };
 
@@ -152,12 +144,6 @@ bool onTile(const Shape& s)
     }
     return right >= 0 && left <= sheetWidth && bottom >= headingHeight &&
            top <= headingHeight + tileHeight;
-}
-
-Shape box(Point topLeft, Point bottomRight, bool shaded = false)
-{
-    return {
-        .kind = Shape::Kind::Box, .points = {topLeft, bottomRight}, .width = 0.4, .shaded = shaded};
 }
 
 // A cross to lay over its twin on the next sheet.
@@ -197,7 +183,7 @@ void strips(Sheet& sheet, const DishTemplate& t, int i, int j)
 void scales(std::vector<Shape>& own)
 {
     own.push_back(box({0, footTop}, {square, footTop + square}));
-    own.push_back(text({0.1, footTop + 0.2}, "This square is 100 mm", textSize));
+    own.push_back(label({0.1, footTop + 0.2}, "This square is 100 mm", textSize));
     const double x = square + 0.3;
     own.push_back(line({{x, footTop}, {x, footTop + rule}}, 0.5));
     for (int eighth = 0; eighth <= 8 * int(rule); ++eighth) {
@@ -205,7 +191,7 @@ void scales(std::vector<Shape>& own)
         own.push_back(line({{x, y}, {x + tick, y}}, 0.4));
         if (eighth % 8 == 0)
             own.push_back(
-                text({x + 0.22, y + 0.04}, std::to_string(eighth / 8) + (eighth ? " in" : "")));
+                label({x + 0.22, y + 0.04}, std::to_string(eighth / 8) + (eighth ? " in" : "")));
     }
 }
 
@@ -213,24 +199,24 @@ void scales(std::vector<Shape>& own)
 void lines(std::vector<Shape>& own, Point at, const std::vector<std::string>& texts)
 {
     for (const std::string& s : texts)
-        own.push_back(text(at, s)), at.y += 0.17;
+        own.push_back(label(at, s)), at.y += 0.17;
 }
 
 // What a sheet says of itself and of the assembly; the first, the dish.
 void notes(std::vector<Shape>& own, const DishTemplate& t, int i, int j)
 {
     const int n = i * t.columns + j + 1;
-    own.push_back(text({0, 0.16},
-                       "Parabolic dish template: sheet " + std::to_string(n) + " of " +
-                           std::to_string(t.rows * t.columns) + ", row " + std::to_string(i + 1) +
-                           " of " + std::to_string(t.rows) + ", column " + std::to_string(j + 1) +
-                           " of " + std::to_string(t.columns),
-                       9));
+    own.push_back(label({0, 0.16},
+                        "Parabolic dish template: sheet " + std::to_string(n) + " of " +
+                            std::to_string(t.rows * t.columns) + ", row " + std::to_string(i + 1) +
+                            " of " + std::to_string(t.rows) + ", column " + std::to_string(j + 1) +
+                            " of " + std::to_string(t.columns),
+                        9));
     own.back().bold = true;
     own.push_back(
-        text({0, 0.36},
-             "Print at 100% (actual size, not fit to page). Measure the square before cutting.",
-             textSize));
+        label({0, 0.36},
+              "Print at 100% (actual size, not fit to page). Measure the square before cutting.",
+              textSize));
     lines(own, {square + 0.95, footTop + 0.1},
           {"Rows run from the top, columns", "from the axis outwards. Trim a",
            "sheet at its tile's edge where a", "neighbour lies on it, lay it on",
@@ -266,6 +252,18 @@ std::vector<Sheet> tiled(const DishTemplate& t, double top, const std::vector<Sh
 }
 
 } // namespace
+
+void paintSheet(const Sheet& sheet, Painter& painter)
+{
+    for (const Shape& s : sheet.strips)
+        painter.paint(s);
+    painter.clip(sheet.tileTopLeft, sheet.tileBottomRight);
+    for (const Shape& s : sheet.drawing)
+        painter.paint(s);
+    painter.unclip();
+    for (const Shape& s : sheet.own)
+        painter.paint(s);
+}
 
 DishTemplate dishTemplate(const ShownDish& dish)
 {

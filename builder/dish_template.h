@@ -26,6 +26,8 @@
 #include <string>
 #include <vector>
 
+#include "builder/shapes.h"
+
 namespace planner {
 
 // The window's figures, as its captions show them: what the template is
@@ -42,38 +44,18 @@ struct ShownDish {
 inline constexpr double sheetMargin = 0.5;
 inline constexpr double sheetWidth = 7.25, sheetHeight = 9.9;
 
-struct Point {
-    double x, y;
-};
-
-// A line through points, a rectangle (its corners), or a text at a point
-// (the start, middle or end of its baseline). Widths and sizes are in
-// points (72 to the inch). A dashed line is dashes of dashLength inches
-// with gaps of dashGap; a shaded box is filled in shadeColour (0xRRGGBB).
-inline constexpr double dashLength = 0.12, dashGap = 0.06;
-inline constexpr unsigned shadeColour = 0xD9D9D9;
-struct Shape {
-    enum class Kind : unsigned char { Line, Box, Text };
-    enum class Anchor : unsigned char { Start, Middle, End };
-    Kind kind = Kind::Line;
-    std::vector<Point> points;
-    double width = 0.5;  // a line's; a text's size
-    bool dashed = false; // a line's
-    bool shaded = false; // a box's: filled, no edge
-    std::string text;    // a text's
-    Anchor anchor = Anchor::Start;
-    bool bold = false;
-};
-
 // One sheet: the part of the drawing it shows (its tile, a rectangle on
 // the sheet); the grey strips where its neighbours lie on it; the
 // drawing's shapes that fall on it; and its own (among them its place in
-// the assembly, row 1 at the top, column 1 at the axis). A view paints
-// them in that order, the drawing only within the tile.
+// the assembly, row 1 at the top, column 1 at the axis).
 struct Sheet {
     Point tileTopLeft, tileBottomRight;
     std::vector<Shape> strips, drawing, own;
 };
+
+// A sheet painted in its order: the strips, the drawing only within the
+// tile, then its own shapes, which lie over both.
+void paintSheet(const Sheet& sheet, Painter& painter);
 
 struct DishTemplate {
     double focalLength = 0, radius = 0, rimDepth = 0; // inches, as the figures give them

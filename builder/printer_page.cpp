@@ -24,4 +24,21 @@ std::string whyNotPrintable(const PrinterPaper& p)
     return {};
 }
 
+std::string printFault(PrintFault fault, int printed, int sheets)
+{
+    switch (fault) {
+    case PrintFault::NoResolution:
+        return "This printer gives no resolution: choose another printer, and print again.";
+    case PrintFault::NotStarted:
+        return "The printer did not start the job: nothing was printed.";
+    case PrintFault::Stopped:
+        return cat({"The printer stopped after sheet ", std::to_string(printed), " of ",
+                    std::to_string(sheets), ": print again."});
+    case PrintFault::NotFinished:
+        break;
+    }
+    return "The printer did not finish the job: the template may not have been printed whole. "
+           "Print again.";
+}
+
 } // namespace planner

@@ -15,6 +15,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "builder/dish_template.h"
 
@@ -31,17 +32,29 @@ struct PrinterPaper {
 // in one sentence for the user; "" when they can.
 std::string whyNotPrintable(const PrinterPaper& paper);
 
+// What a print is called in the printer's queue.
+inline constexpr std::string_view printJobName = "Parabolic dish template";
+
+// A print that failed, in one sentence for the user. Example:
+// printFault(PrintFault::Stopped, 1, 3) is "The printer stopped after
+// sheet 1 of 3: print again."
+enum class PrintFault : unsigned char { NoResolution, NotStarted, Stopped, NotFinished };
+std::string printFault(PrintFault fault, int printed = 0, int sheets = 0);
+
 // A device's units: its dots per inch across and down, and where its
-// (0, 0) lies on the paper, in inches from the paper's top left corner.
+// (0, 0) lies on the paper, in inches from the paper's top left corner;
+// and where the shapes' (0, 0) lies on it, a sheet's printable area
+// within the margin. On a screen the device is the picture, its corner
+// the shapes' (margin 0).
 struct DeviceMapping {
     double dotsX = 72, dotsY = 72;
     double originX = 0, originY = 0;
+    double margin = sheetMargin;
 
-    // Where a point of a sheet (inches from its printable area's corner) lands.
-    Point at(Point sheet) const
+    // Where a point of the shapes (inches from their corner) lands.
+    Point at(Point p) const
     {
-        return {(sheetMargin + sheet.x - originX) * dotsX,
-                (sheetMargin + sheet.y - originY) * dotsY};
+        return {(margin + p.x - originX) * dotsX, (margin + p.y - originY) * dotsY};
     }
     // A length in points (a line's width, a text's size) or inches (a
     // dash), in dots down the page.

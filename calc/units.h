@@ -7,7 +7,7 @@
 // centimetres as 30000 over the frequency in MHz (light goes 30000 cm in a
 // microsecond, near enough).
 // Examples: 24 inches are 609.6 mm and 60.96 cm; at 2400 MHz the
-// wavelength is 12.5 cm, 125 mm.
+// wavelength is 12.5 cm, 125 mm; the depth bar at 30 is 3.0 inches.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +17,8 @@ namespace calc::units {
 inline constexpr double mmPerInch = 25.4;
 inline constexpr double cmPerInch = 2.54;
 inline constexpr double mmPerCm = 10;
+// The depth bar steps a tenth of an inch: its value is the depth in tenths.
+inline constexpr int depthStepsPerInch = 10;
 // A wavelength in centimetres times its frequency in MHz; a 16-bit
 // integer, as the gain's arithmetic takes it.
 inline constexpr std::int16_t cmTimesMHz = 30000;

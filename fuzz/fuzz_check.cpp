@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "builder/dish_check.h"
+#include "builder/paste.h"
 
 namespace {
 
@@ -34,11 +35,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     planner::DishInput in;
     in.shape = data[0] & 1 ? planner::DishShape::Offset : planner::DishShape::Round;
     in.unit = planner::Unit((data[0] >> 1) % 3);
-    const planner::WindowFacts window{line(rest), 10, 40, 10, 50};
+    const planner::WindowFacts window{line(rest), 10, 40, 10, 50, "24", "12", "0.5"};
     in.diameter = in.width = line(rest);
     in.height = line(rest);
     in.depth = line(rest);
-    in.rows = planner::pastedRows(rest);
+    for (const auto& row : planner::pastedRows(rest, 2, 1000).rows)
+        in.rows.push_back({row[0], row[1]});
     const planner::DishCheck c = planner::checkDish(in, window); // must not throw
     if (!c.problems.empty() && !c.results.empty())
         std::abort();

@@ -340,47 +340,4 @@ TEST_CASE("the template of the dish the window shows")
     CHECK(failed.dishTemplate().sheets.empty());
 }
 
-// Each worked check as the user types or pastes it, the window at 2400
-// MHz: each result by its label, or the one problem and no result; its
-// note; what readers are told; and the bars its setting moves.
-TEST_CASE("checking a dish one has")
-{
-    Session s;
-    reach(s, 2400, 10, 20);
-    for (const worked::Check& w : worked::checks) {
-        INFO(w.name);
-        const DishCheck c =
-            s.checkDish({w.offset ? DishShape::Offset : DishShape::Round, Unit(w.unit),
-                         std::string(w.diameter), pastedRows(w.pasted), std::string(w.width),
-                         std::string(w.height), std::string(w.depth)});
-        for (const auto& expected : w.results) {
-            const auto r = std::find_if(c.results.begin(), c.results.end(),
-                                        [&](const Result& r) { return r.label == expected.first; });
-            CHECK_MESSAGE((r != c.results.end() && r->value.starts_with(expected.second)),
-                          expected.first);
-        }
-        CHECK_EQ(c.problems.size(), w.problem.empty() ? 0 : 1);
-        CHECK_EQ(c.results.empty(), !w.problem.empty());
-        const std::string said = checkAnnouncement(c),
-                          first = c.problems.empty() ? "" : c.problems[0].sentence;
-        CHECK(said.starts_with(w.problem.empty() ? "Focal length " : first));
-        CHECK(first.starts_with(w.problem));
-        CHECK((w.note.empty() ||
-               std::any_of(c.notes.begin(), c.notes.end(),
-                           [&](const std::string& n) { return n.starts_with(w.note); })));
-    }
-    const DishCheck untouched =
-        s.checkDish({DishShape::Offset, Unit::Inches, "24", {}, " ", "", ""});
-    CHECK((untouched.problems.empty() && untouched.results.empty()));
-    const DishCheck c = s.checkDish(
-        {DishShape::Round, Unit::Inches, "24", pastedRows(worked::perturbed), "", "", ""});
-    REQUIRE(c.setting);
-    for (const auto& [bar, value] : Session::barsFor(*c.setting))
-        s.moved(bar, value);
-    CHECK_EQ(s.caption(row(Ctl::lblDiam)) + " " + s.caption(row(Ctl::lblDepth)), "24 3");
-    const auto pasted = pastedRows("x  depth\r\n\n12,5;3,1\n12.5,3.1\n 7\n1;  ;2\n");
-    CHECK(pasted == std::vector<std::array<std::string, 2>>{
-                        {"x", "depth"}, {"12,5", "3,1"}, {"12.5", "3.1"}, {"7", ""}, {"1", "2"}});
-}
-
 } // namespace

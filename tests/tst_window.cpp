@@ -24,9 +24,10 @@
 #include <nlohmann/json.hpp>
 
 #include "window/qt/accessibility.h"
-#include "window/qt/dish_check_window.h"
+#include "form_scenarios.h"
+#include "window/qt/form_window.h"
+#include "window/qt/picture_label.h"
 #include "window/qt/planner_window.h"
-#include "worked_states.h"
 
 template <> struct doctest::StringMaker<QString> {
     static String convert(const QString& s) { return s.toUtf8().constData(); }
@@ -249,48 +250,176 @@ TEST_CASE("printing the template, by Ctrl+P and by the context menu")
     CHECK((asked && !QFile::exists(cancelled)));
 }
 
-// The dish check as a user works it (worked::checkScenario): Ctrl+K opens
-// it; a round dish's rows pasted into the first by Ctrl+V, its results,
-// and its setting set, which the window follows; an offset dish typed
-// field by field, its results; a bad input, its sentence, the text typed
-// left as it was.
-TEST_CASE("checking a dish one has")
-{
-    Window win;
-    win.keyTo("vsbFreq", 2400);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::ControlModifier);
-    planner::DishCheckWindow* check = win.w.checkWindow();
-    REQUIRE((check && check->isVisible()));
-    using planner::Field;
-    for (const std::string_view name : worked::checkScenario) {
-        const worked::Check& w = worked::checkNamed(name);
-        INFO(w.name);
-        QRadioButton* shape =
-            check->shape(w.offset ? planner::DishShape::Offset : planner::DishShape::Round);
-        QTest::mouseClick(shape, Qt::LeftButton, {},
-                          QPoint(shape->height() / 2, shape->height() / 2));
-        check->unit()->setCurrentIndex(w.unit);
-        const auto typed = worked::typedFields(w);
-        for (const auto& [f, text] : typed) {
-            if (text.empty())
-                continue;
-            check->field(f)->clear();
-            QTest::keyClicks(check->field(f), qs(text));
-        }
-        if (!w.offset) {
-            QApplication::clipboard()->setText(qs(w.pasted));
-            QTest::keyClick(check->field(Field::Position, 0), Qt::Key_V, Qt::ControlModifier);
-        }
-        for (const auto& [label, value] : w.results)
-            CHECK_MESSAGE(check->result(qs(label)).startsWith(qs(value)), label, ": ",
-                          check->result(qs(label)));
-        CHECK_MESSAGE(check->problems().toStdString().starts_with(w.problem), check->problems());
-        for (const auto& [f, text] : typed)
-            CHECK_EQ(check->field(f)->text(), text.empty() ? check->field(f)->text() : qs(text));
-        if (check->setButton()->isVisible())
-            QTest::mouseClick(check->setButton(), Qt::LeftButton);
+// The form scenarios (tests/form_scenarios.h) as a user works them: the
+// form opened by its shortcut; fields typed key by key; rows pasted by
+// Ctrl+V and by the field's context menu; buttons clicked, options chosen,
+// Tab. A problem shown must be its field's description too; the picture's
+// points must be drawn where the core placed them; readers must be told
+// once typing pauses.
+class QtDriver : public worked::FormDriver {
+public:
+    QtDriver(Window& win, int f) : win_(win), f_(f)
+    {
+        win.keyTo("vsbFreq", 2400);
+        const auto command = std::find_if(planner::commands.begin(), planner::commands.end(),
+                                          [f](const auto& c) { return c.form == f; });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(command->key), Qt::ControlModifier);
+        form_ = win.w.formWindow(f);
+        REQUIRE((form_ && form_->isVisible()));
+        QApplication::setActiveWindow(form_);
     }
-    CHECK_EQ(win.shown("lblDiam") + " " + win.shown("lblDepth"), "24 3");
+    const planner::form::Spec& spec() const { return presenter().spec(); }
+
+    void act(const worked::Step& step, const planner::form::Cell& at) override
+    {
+        const std::string_view a = step.action;
+        if (a == "tab")
+            return QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (a == "choose")
+            return choose(at.item, std::stoi(std::string(step.text)));
+        QWidget* w = form_->widget(at);
+        if (a == "press")
+            return QTest::mouseClick(w, Qt::LeftButton);
+        w->setFocus();
+        if (!step.text.empty() && a != "type")
+            QApplication::clipboard()->setText(qs(step.text));
+        if (a == "type") {
+            static_cast<QLineEdit*>(w)->selectAll();
+            if (step.text.empty())
+                QTest::keyClick(w, Qt::Key_Delete);
+            QTest::keyClicks(w, qs(step.text));
+        } else if (a == "paste by keys") {
+            QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+        } else { // the field's own menu, opened by the keyboard, its Paste
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, {4, 4},
+                                   w->mapToGlobal(QPoint(4, 4)));
+            QApplication::sendEvent(w, &menu);
+            auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            REQUIRE(popup);
+            QAction* paste = popup->findChild<QAction*>(); // any, to know it is a menu
+            for (QAction* action : popup->actions())
+                if (action->objectName() == "edit-paste")
+                    paste = action;
+            REQUIRE(paste->objectName() == "edit-paste");
+            paste->trigger();
+            popup->close();
+        }
+    }
+
+    std::string look(std::string_view key, const planner::form::Cell& at) override;
+
+private:
+    const planner::form::Presenter& presenter() const;
+    void choose(int item, int option)
+    {
+        if (spec().items[item].kind == planner::form::Kind::Choice)
+            return QTest::mouseClick(form_->option(item, option), Qt::LeftButton, {}, {4, 4});
+        QWidget* list = form_->widget({item});
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Home);
+        for (int i = 0; i < option; ++i)
+            QTest::keyClick(list, Qt::Key_Down);
+    }
+    std::string focused() const;
+    int inked() const;
+
+    Window& win_;
+    int f_;
+    planner::FormWindow* form_;
+};
+
+const planner::form::Presenter& QtDriver::presenter() const
+{
+    return win_.w.session().forms()[f_];
+}
+
+std::string QtDriver::focused() const
+{
+    const planner::form::Presenter& p = presenter();
+    for (int i = 0; i < int(spec().items.size()); ++i) {
+        const auto& item = spec().items[i];
+        if (item.kind == planner::form::Kind::Rows) {
+            for (int r = 0; r < p.rows(i); ++r)
+                for (int c = 0; c < int(item.options.size()); ++c)
+                    if (form_->widget({i, r, c}) == QApplication::focusWidget())
+                        return std::string(item.id) + " " + std::to_string(r) + " " +
+                               std::to_string(c);
+        } else if ((item.kind == planner::form::Kind::Field ||
+                    item.kind == planner::form::Kind::Button) &&
+                   form_->widget({i}) == QApplication::focusWidget()) {
+            return std::string(item.id);
+        }
+    }
+    return "elsewhere";
+}
+
+// The picture's points drawn where the core placed them: at the centre of
+// each of its boxes, ink, not the window's background.
+int QtDriver::inked() const
+{
+    const int item = planner::form::itemNamed(spec(), "picture");
+    auto* label = static_cast<planner::PictureLabel*>(form_->box(item));
+    QApplication::processEvents(); // laid out, as the user sees it
+    const QImage image = label->grab().toImage();
+    const QColor background = label->palette().color(QPalette::Window);
+    int n = 0;
+    for (const planner::Shape& s : presenter().item(item).picture.shapes) {
+        if (s.kind != planner::Shape::Kind::Box)
+            continue;
+        const QPointF corner = label->at(s.points[0]), opposite = label->at(s.points[1]);
+        const QRect edge = QRectF(corner, opposite).toAlignedRect();
+        bool ink = false;
+        for (int x = edge.left(); x <= edge.right(); ++x)
+            ink = ink || image.pixelColor(x, edge.top()) != background;
+        n += ink;
+    }
+    return n;
+}
+
+std::string QtDriver::look(std::string_view key, const planner::form::Cell& at)
+{
+    const std::string k(key.substr(0, key.find(' ')));
+    if (k == "results")
+        return form_->resultsShown().toStdString();
+    if (k == "result") {
+        const QString label = qs(key.substr(7)) + ": ";
+        for (const QString& line : form_->resultsShown().split('\n'))
+            if (line.startsWith(label))
+                return line.mid(label.size()).toStdString();
+        return {};
+    }
+    if (k == "problem") {
+        const QString shown = form_->problemShown(at);
+        if (spec().items[at.item].kind == planner::form::Kind::Field || at.row >= 0)
+            CHECK_EQ(form_->widget(at)->accessibleDescription(), shown);
+        return shown.toStdString();
+    }
+    if (k == "text")
+        return static_cast<QLineEdit*>(form_->widget(at))->text().toStdString();
+    if (k == "shown")
+        return form_->box(at.item)->isVisibleTo(form_) ? "yes" : "no";
+    if (k == "caption")
+        return static_cast<QPushButton*>(form_->widget(at))->text().toStdString();
+    if (k == "focus")
+        return focused();
+    if (k == "clipboard")
+        return QApplication::clipboard()->text().toStdString();
+    if (k == "picture")
+        return std::to_string(inked());
+    if (k == "window")
+        return (win_.shown("lblDiam") + " " + win_.shown("lblDepth")).toStdString();
+    REQUIRE(k == "said");
+    QTest::qWait(planner::form::pauseMs + 100);
+    return form_->readers()->announcement().toStdString();
+}
+
+TEST_CASE("the form scenarios")
+{
+    for (const worked::Scenario& sc : worked::scenarios) {
+        Window win;
+        QtDriver d(win, sc.form);
+        worked::runScenario(d, sc, d.spec());
+    }
 }
 
 } // namespace

@@ -11,12 +11,12 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <string_view>
 #include <tuple>
 #include <utility>
 #include <vector>
 
-#include "builder/dish_check.h"
 
 namespace worked {
 
@@ -119,11 +119,14 @@ inline const std::vector<Template> templates = {
 // from its normal equations): what is typed in which unit (0 inches, 1
 // millimetres, 2 centimetres), a round dish's rows pasted as one pair a
 // line; with the window at 2400 MHz, the start of each result's value by
-// its label, or the start of the one problem's sentence, and of a note.
-// Offset: f = W^3 / 16dH, cos = W / H, the focus f + x^2 / 4f from the rim
-// ends at x = (4f tan - W) / 2 and that + W. Round: the parabola's centre
-// b / 2k, its depth there, RMS of the residuals, Ruze's 4.343 (4 pi e /
-// 125 mm)^2 dB, the 1 dB wavelength 4 pi e / 0.48, the bars D and D^2 / 16f.
+// its label, or the start of the one problem's sentence (and then no
+// figure), and of a note. Offset: f = W^3 / 16dH, cos = W / H, the focus
+// f + x^2 / 4f from the rim ends at x = (4f tan - W) / 2 and that + W.
+// Round: the parabola's centre b / 2k, its depth there; the surface error
+// sqrt(sum (dz cos^2(psi / 2))^2 / (N - 3)), tan(psi / 2) = r / 2f; Ruze's
+// 4.343 (4 pi e / 125 mm)^2 dB, the 1 dB wavelength 4 pi e / 0.48; a
+// tenth of 125 mm the roughest the rule takes (6.9 dB there); the bars D
+// and D^2 / 16f.
 struct Check {
     std::string_view name;
     bool offset;
@@ -145,13 +148,13 @@ inline const std::vector<Check> checks = {
      {{"Focal length", "28.295 cm (11.14 in)"}, {"Focus to the upper rim", "47.902 cm"}}, "", ""},
     {"round 24 in, on the curve", false, 0, "24", onCurve, "", "", "",
      {{"Focal length", "12 in (304.8 mm)"}, {"F/D ratio", "0.5"}, {"Centre along the edge", "12 in"},
-      {"Depth at the centre", "3 in"}, {"Surface from the curve, RMS", "0 in"},
-      {"Feed to illuminate", "106.3\u00b0"}}, "", "The loss takes"},
+      {"Depth at the centre", "3 in"}, {"Surface error, RMS", "0 in"},
+      {"Feed to illuminate", "106.3\u00b0"}}, "", "The surface error is each point's depth"},
     {"the third point 0.1 in deeper", false, 0, "24", perturbed, "", "", "",
      {{"Focal length", "11.873 in (301.57 mm)"}, {"F/D ratio", "0.495"}, {"Centre along the edge", "11.979 in"},
-      {"Depth at the centre", "3.029 in"}, {"Surface from the curve, RMS", "0.0319 in (0.81 mm)"},
-      {"Furthest from the curve", "point 3, 0.0714 in (1.81 mm) below it"}, {"Gain lost at 2400 MHz", "0.03 dB"},
-      {"Within 1 dB up to", "about 14100 MHz"}, {"Gain at 2400 MHz", "20.7 dBi"},
+      {"Depth at the centre", "3.029 in"}, {"Surface error, RMS", "0.0408 in (1.036 mm)"},
+      {"Furthest from the curve", "point 3, 0.0714 in (1.814 mm) below it"}, {"Gain lost at 2400 MHz", "0.05 dB"},
+      {"Within 1 dB up to", "about 11100 MHz"}, {"Gain at 2400 MHz", "20.6 dBi"},
       {"Nearest planner setting", "24 inches, 3.0 deep"}}, "", ""},
     {"in mm from a mark 5 m away", false, 1, "609.6",
      "5000\t0\n5101.6\t42.334\n5203.2\t70.274\n5304.8\t76.2\n5406.4\t67.734\n5508\t42.334\n5609.6\t0",
@@ -162,7 +165,15 @@ inline const std::vector<Check> checks = {
      {{"Centre along the edge", "13 in"}}, "", "The centre is 1 in (25.4 mm) from the middle"},
     {"beyond the planner's bars", false, 1, "1270", "0 0\n635 100\n1270 0", "", "", "",
      {{"Nearest planner setting", "none: the planner's dishes are 10 to 40 inches across"}}, "", ""},
+    // 7 deep at 12 of 24: k = 7 / 144, f = 5.143, 4 atan(24 / 4f) = 197.6 degrees
+    {"deeper than its focus", false, 0, "24", "0 0\n12 7\n24 0", "", "", "",
+     {{"F/D ratio", "0.214"}, {"Feed to illuminate", "197.6\u00b0"}}, "", "Three points fit"},
+    // residuals 0.14, -0.57, 0.86, -0.57, 0.14 in: 21.05 mm RMS, over 12.5 mm
+    {"too rough for the band", false, 0, "24", "0 0\n6 1\n12 3\n18 1\n24 0", "", "", "",
+     {{"Gain lost at 2400 MHz", "over 6.9 dB: the surface is too rough for 2400 MHz"},
+      {"Within 1 dB up to", "below 1000 MHz"}}, "", ""},
     {"not a number", false, 0, "24x", onCurve, "", "", "", {}, "Diameter, rim to rim: \u201c24x\u201d is not a number", ""},
+    {"an invisible mark before it", false, 0, "\xEF\xBB\xBF" "24", onCurve, "", "", "", {{"Focal length", "12 in"}}, "", ""},
     {"a diameter of 0", false, 0, "0", onCurve, "", "", "", {}, "Diameter, rim to rim: must be more than 0.", ""},
     {"a depth below 0", false, 0, "24", "0 0\n4 -1\n24 0", "", "", "", {}, "Depth 2: below 0", ""},
     {"two positions", false, 0, "24", "0 0\n12 3\n12 3.1\n0 0", "", "", "", {}, "Measurements: measure at least 3 different", ""},
@@ -170,32 +181,45 @@ inline const std::vector<Check> checks = {
     {"flat", false, 0, "24", "0 1\n12 1\n24 1", "", "", "", {}, "Measurements: these depths hardly curve", ""},
     {"the centre beyond the positions", false, 0, "24", "0 0\n4 1.6667\n8 2.6667", "", "", "", {},
      "Measurements: the curve's lowest point falls outside", ""},
+    // 6 deep at 5 of 10: k = 0.24, f = 1.042, F/D 0.104
+    {"deeper than half its diameter", false, 0, "10", "0 0\n5 6\n10 0", "", "", "", {},
+     "Measurements: these depths give a dish deeper than half its diameter", ""},
+    {"a span past the rim", false, 0, "20", "0 0\n15 3\n30 0", "", "", "", {},
+     "Measurements: the positions span 30 in, more than the diameter of 20 in", ""},
+    {"the middle alone", false, 0, "24", "8 0\n12 0.3\n16 0", "", "", "", {},
+     "Measurements: the positions span only 8 in of the 24 in diameter", ""},
     {"over ten metres", false, 1, "20000", onCurve, "", "", "", {}, "Diameter, rim to rim: over ten metres", ""},
     {"beyond the doubles", false, 0, "1e400", onCurve, "", "", "", {}, "Diameter, rim to rim: over ten metres", ""},
     {"a blank height", true, 1, "", "", "460", "", "43", {}, "Height, along the long axis: type a number.", ""},
     {"wider than high", true, 1, "", "", "500", "460", "43", {}, "Width, across: more than the height", ""},
-    {"a negative width", true, 1, "", "", "-460", "500", "43", {}, "Width, across: must be more than 0.", ""}};
+    {"a negative width", true, 1, "", "", "-460", "500", "43", {}, "Width, across: must be more than 0.", ""},
+    // f = 460^3 / (16 200 500) = 60.8 mm, f/W 0.13
+    {"an offset dish too deep", true, 1, "", "", "460", "500", "200", {}, "Greatest depth: so deep a dish", ""}};
 // clang-format on
 
-// One scenario every engine's dish check goes through, from the checks
-// above: the first pasted (a round dish) and its setting set, then each
-// typed into the form as it stands; the setting leaves the window at 24
-// inches, 3.0 deep.
-inline constexpr std::string_view checkScenario[] = {
-    "the third point 0.1 in deeper", "offset 460 by 500 mm, 43 deep", "wider than high"};
-// The lone fields a check types into, each with its text ("" for none).
-inline std::array<std::pair<planner::Field, std::string_view>, 4> typedFields(const Check& c)
-{
-    return {{{planner::Field::Diameter, c.diameter},
-             {planner::Field::Width, c.width},
-             {planner::Field::Height, c.height},
-             {planner::Field::OffsetDepth, c.depth}}};
-}
-inline const Check& checkNamed(std::string_view name)
-{
-    return *std::find_if(checks.begin(), checks.end(),
-                         [&](const Check& c) { return c.name == name; });
-}
+// Texts pasted into the rows, as spreadsheets, notebooks and the web
+// write them, with the rows they give, or the start of the sentence that
+// says why none was taken (from the first row, which takes 100).
+struct Paste {
+    std::string_view name, text;
+    std::vector<std::vector<std::string>> rows;
+    std::string_view problem;
+};
+// clang-format off
+inline const std::vector<Paste> pastes = {
+    {"a heading, CR LF, a blank line", "x  depth\r\n\r\n12.5\t3.1\r\n", {{"x", "depth"}, {"12.5", "3.1"}}, ""},
+    {"semicolons, decimal commas", "12,5;3,1\n13;3", {{"12,5", "3,1"}, {"13", "3"}}, ""},
+    {"commas, decimal points", "12.5,3.1\n12.5, 3.1", {{"12.5", "3.1"}, {"12.5", "3.1"}}, ""},
+    {"blanks, decimal commas", "12,5 3,1\n 7  8 ", {{"12,5", "3,1"}, {"7", "8"}}, ""},
+    {"empty cells keep their column", "\t3.1\n4\t\n5;;\n;6", {{"", "3.1"}, {"4", ""}, {"5", ""}, {"", "6"}}, ""},
+    {"CR alone", "1\t2\r3\t4\r", {{"1", "2"}, {"3", "4"}}, ""},
+    {"Unicode's line and paragraph separators, NEL", "1\t2\xE2\x80\xA8" "3\t4\xE2\x80\xA9" "5\t6\xC2\x85" "7\t8",
+     {{"1", "2"}, {"3", "4"}, {"5", "6"}, {"7", "8"}}, ""},
+    {"a byte-order mark, a no-break space", "\xEF\xBB\xBF" "1\t2\n3\xC2\xA0" "4", {{"1", "2"}, {"3", "4"}}, ""},
+    {"a field of blanks is empty", "1;  ;2", {}, "Measurements: line 1 has a column more, \u201c2\u201d"},
+    {"a third column", "0\t0\n1\t0\t0.5\n", {}, "Measurements: line 2 has a column more, \u201c0.5\u201d"},
+    {"more rows than the form takes", "", {}, "Measurements: the text holds 101 rows, and from here the form takes 100"}};
+// clang-format on
 
 // A few controls' places in pixels at 96 dpi (15 twips a pixel): name, x,
 // y, width, height.

@@ -108,16 +108,20 @@ inline constexpr std::array<Ctl, 4> tabOrder = {Ctl::vsbFreq, Ctl::vsbDiam, Ctl:
 
 // What the desktop views offer beyond the 61 controls: in a context menu
 // on the window (and in Windows' system menu), in this order, each with
-// Ctrl and its key as a shortcut. Example: commandOf(Command::PrintTemplate)
-// is "Print a full-size template…" on Ctrl+P.
+// Ctrl and its key as a shortcut: the template printed, then each of the
+// builder's forms (builder/forms.h) opened in a window of its own, by its
+// place. Example: commandOf(Command::PrintTemplate) is "Print a full-size
+// template…" on Ctrl+P; the next, "Check a dish you have…" on Ctrl+K,
+// opens form 0.
 enum class Command : std::uint8_t { PrintTemplate, CheckDish };
 struct CommandDesign {
     std::string_view caption;
-    char key; // with Ctrl
+    char key;      // with Ctrl
+    int form = -1; // the builder's form it opens; none for the template
 };
 inline constexpr std::array<CommandDesign, 2> commands = {{
     {"Print a full-size template\u2026", 'P'},
-    {"Check a dish you have\u2026", 'K'},
+    {"Check a dish you have\u2026", 'K', 0},
 }};
 static_assert(commands[1].caption.starts_with(checkTitle)); // the check's window, so named
 constexpr const CommandDesign& commandOf(Command c)

@@ -15,7 +15,7 @@ namespace {
 using rt::Value;
 
 using calc::units::mmPerInch;
-constexpr double inchesPerDepthStep = 0.1;
+constexpr double inchesPerDepthStep = 1.0 / calc::units::depthStepsPerInch; // 0.1
 
 double strict(const std::string& caption)
 {

@@ -36,7 +36,7 @@ std::string failureLine(std::string_view handler, std::exception_ptr error)
     return line;
 }
 
-Session::Session() : handlers_(model_, [this] { unloaded_ = true; }) {}
+Session::Session() : handlers_(model_, [this] { unloaded_ = true; }), forms_(windowFacts()) {}
 
 Update Session::run(Event e) noexcept
 {
@@ -52,6 +52,8 @@ Update Session::run(Event e) noexcept
         u.rows = model_.takeChangedRows();
         if (e != Event::Load)
             u.announcement = changeAnnouncement(u.rows, model_);
+        if (!u.rows.empty())
+            u.forms = forms_.windowChanged(windowFacts());
     } catch (...) {
         // Out of memory even for the report: the rows not taken stay
         // changed, and the next action reports them.
@@ -119,12 +121,38 @@ DishTemplate Session::dishTemplate() const
     return planner::dishTemplate(shown);
 }
 
-DishCheck Session::checkDish(const DishInput& input) const
+WindowFacts Session::windowFacts() const
 {
     const ScrollSettings &diameter = designTable()[row(Ctl::vsbDiam)].scroll,
                          &depth = designTable()[row(Ctl::vsbDepth)].scroll;
-    return planner::checkDish(input, {model_.caption(Ctl::lblFreq), diameter.min, diameter.max,
-                                      depth.min, depth.max});
+    return {model_.caption(Ctl::lblFreq),
+            diameter.min,
+            diameter.max,
+            depth.min,
+            depth.max,
+            model_.caption(Ctl::lblDiam),
+            model_.caption(Ctl::lblFlen),
+            model_.caption(Ctl::lblFdr)};
+}
+
+FormChanges Session::typed(int f, const form::Cell& c, std::string text)
+{
+    return forms_.typed(f, c, std::move(text));
+}
+
+FormChanges Session::chose(int f, int item, int option)
+{
+    return forms_.chose(f, item, option);
+}
+
+std::optional<FormChanges> Session::pasted(int f, const form::Cell& c, std::string_view text)
+{
+    return forms_.pasted(f, c, text);
+}
+
+FormChanges Session::pressed(int f, int item, std::string_view clipboard)
+{
+    return forms_.pressed(f, item, clipboard);
 }
 
 std::array<std::pair<Ctl, std::int16_t>, 2> Session::barsFor(const BarSetting& s)

@@ -26,8 +26,8 @@
 #include <utility>
 #include <vector>
 
-#include "builder/dish_check.h"
 #include "builder/dish_template.h"
+#include "builder/forms.h"
 #include "window/control_model.h"
 #include "window/planner_handlers.h"
 
@@ -42,6 +42,7 @@ struct Update {
     std::string announcement; // for screen readers; empty when no figure changed
     std::string error;        // one line when the handler failed, else empty
     bool close = false;       // the window goes, and with it the planner
+    FormChanges forms;        // the builder's forms that the window's figures changed
 };
 
 // The change event of a scroll bar; none for any other control.
@@ -99,9 +100,15 @@ public:
     std::string description(int row) const;
     // The builder's template of the dish the window shows now.
     DishTemplate dishTemplate() const;
-    // The check of a dish the user measured, at the window's frequency as
-    // shown, its setting within the bars' ranges.
-    DishCheck checkDish(const DishInput& input) const;
+
+    // The builder's forms (builder/forms.h), which follow the window: what
+    // each shows, and the actions on them, each answering with the update
+    // of every form it changed.
+    const Forms& forms() const { return forms_; }
+    FormChanges typed(int f, const form::Cell& c, std::string text);
+    FormChanges chose(int f, int item, int option);
+    std::optional<FormChanges> pasted(int f, const form::Cell& c, std::string_view text);
+    FormChanges pressed(int f, int item, std::string_view clipboard = {});
     // The bars a check's setting moves, and where, in the order a view
     // moves them, each as a user's move of that bar (moved). Example:
     // {24, 30} is vsbDiam to 24, then vsbDepth to 30.
@@ -109,9 +116,11 @@ public:
 
 private:
     Update run(Event e) noexcept;
+    WindowFacts windowFacts() const;
 
     ControlModel model_;
     PlannerHandlers handlers_;
+    Forms forms_;
     bool unloaded_ = false; // cmdExit_Click has unloaded the window
     bool ended_ = false;
 };

@@ -17,7 +17,7 @@
 
 #include "window/metrics.h"
 #include "window/qt/accessibility.h"
-#include "window/qt/dish_check_window.h"
+#include "window/qt/form_window.h"
 #include "window/qt/fonts.h"
 #include "window/qt/text.h"
 
@@ -84,7 +84,7 @@ QLabel* makeLabel(const ControlDesign& d, int row, ScreenReaders* r, QWidget* pa
 } // namespace
 
 PlannerWindow::PlannerWindow(QWidget* parent, AskPrinter ask)
-    : QWidget(parent), ask_(std::move(ask))
+    : QWidget(parent), ask_(std::move(ask)), forms_(session_.forms().count())
 {
     readers_ = new ScreenReaders(this, session_); // before anything asks for an interface
     setWindowTitle(qs(planner::windowTitle));
@@ -139,7 +139,7 @@ void PlannerWindow::buildCommands()
         QAction* action = menu_->addAction(qs(c.caption));
         action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(c.key))); // Qt::Key_P is 'P'
         action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, [this, i] { run(Command(i)); });
+        connect(action, &QAction::triggered, this, [this, i] { run(i); });
         addAction(action);
     }
     auto* shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
@@ -149,25 +149,29 @@ void PlannerWindow::buildCommands()
             bar->installEventFilter(this);
 }
 
-void PlannerWindow::run(Command c)
+void PlannerWindow::run(std::size_t command)
 {
-    switch (c) {
-    case Command::PrintTemplate:
-        askAndPrint(this, session_.dishTemplate(), ask_);
-        break;
-    case Command::CheckDish:
-        if (!check_) // its setting moves the bars as a user's move does
-            check_ = new DishCheckWindow(
-                session_,
-                [this](const BarSetting& s) {
-                    for (const auto& [bar, value] : Session::barsFor(s))
-                        scrollBar(bar)->setValue(value);
-                },
-                this);
-        check_->show();
-        check_->raise();
-        check_->activateWindow();
-        break;
+    const int f = commands.at(command).form;
+    if (f < 0)
+        return askAndPrint(this, session_.dishTemplate(), ask_);
+    if (!forms_[f])
+        forms_[f] = new FormWindow(
+            session_, f, [this](const FormChanges& c) { applyForms(c); }, this);
+    forms_[f]->show();
+    forms_[f]->raise();
+    forms_[f]->activateWindow();
+}
+
+// Each form's update to its window, where it is made; a setting moves the
+// bars as a user's move does.
+void PlannerWindow::applyForms(const FormChanges& changes)
+{
+    for (const auto& [f, u] : changes) {
+        if (forms_.at(f))
+            forms_[f]->apply(u);
+        if (u.setPlanner)
+            for (const auto& [bar, value] : Session::barsFor(*u.setPlanner))
+                scrollBar(bar)->setValue(value);
     }
 }
 
@@ -226,8 +230,7 @@ void PlannerWindow::apply(const Update& u)
         QApplication::beep();
     }
     readers_->announce(qs(u.announcement));
-    if (check_ && !u.rows.empty())
-        check_->refresh(); // at the window's frequency
+    applyForms(u.forms);
     if (u.close)
         close();
 }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include <QWidget>
 
@@ -23,7 +24,7 @@ class QScrollBar;
 
 namespace planner {
 
-class DishCheckWindow;
+class FormWindow;
 class ScreenReaders;
 
 class PlannerWindow : public QWidget {
@@ -37,8 +38,10 @@ public:
     QScrollBar* scrollBar(Ctl bar) const;
     // The context menu, for readers' tests; built once.
     QMenu* menu() const { return menu_; }
-    // The dish check's window, once opened; else null.
-    DishCheckWindow* checkWindow() const { return check_; }
+    // What the window shows, for tests; the window of builder's form f,
+    // once opened, else null.
+    const Session& session() const { return session_; }
+    FormWindow* formWindow(int f) const { return forms_.at(f); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -50,7 +53,8 @@ private:
     void buildCommands();
     void connectEvents();
     void apply(const Update& u);
-    void run(Command c);
+    void applyForms(const FormChanges& changes);
+    void run(std::size_t command);
     void showMenuAtFocus();
     QWidget* focusable(Ctl c) const; // a bar, or Exit
 
@@ -61,7 +65,7 @@ private:
     ScreenReaders* readers_ = nullptr;
     QMenu* menu_ = nullptr;
     AskPrinter ask_;
-    DishCheckWindow* check_ = nullptr; // made when first asked for
+    std::vector<FormWindow*> forms_; // each made when first asked for
 };
 
 } // namespace planner

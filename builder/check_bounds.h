@@ -1,0 +1,158 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Every bound the dish check holds its figures to, and every sentence it
+// says, in one table: each with its limit, the words (%1, %2 ... for the
+// figures put in) and the reason for it. A figure past a bound is one no
+// dish can have, or one a rule cannot give: the check says so in words
+// instead. Example: says(Says::SpanOver, {"30 in", "24 in"}) is "the
+// positions span 30 in, more than the diameter of 24 in: check the
+// diameter, or measure within the rim."
+#pragma once
+
+#include <cstdint>
+#include <iterator>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace planner {
+
+enum class Says : std::uint8_t {
+    Blank,
+    NotANumber,
+    OverTenMetres,
+    NotAboveZero,
+    AboveTheEdge,
+    TooFewPositions,
+    Flattest,
+    WrongWay,
+    CentreOutside,
+    Deepest,
+    SpanOver,
+    SpanUnder,
+    WiderThanHigh,
+    OffsetFlattest,
+    OffsetDeepest,
+    NoDish,
+    FocusInside,
+    Lopsided,
+    ThreePoints,
+    HowEstimated,
+    Roughest,
+    OneDbAbove,
+    OneDbBelow,
+    WidthAsAperture,
+    OutsideDiameters,
+    OutsideDepths,
+};
+
+struct Bound {
+    Says says;
+    double limit; // where the bound lies, in the unit its reason gives; 0 for a sentence alone
+    std::string_view words, reason;
+};
+
+inline constexpr Bound bounds[] = {
+    {Says::Blank, 0, "type a number.", "every figure the check takes must be typed"},
+    {Says::NotANumber, 0,
+     "%1 is not a number; type digits, with a point or a comma before any decimals.",
+     "a ruler's or a caliper's figure, as a spreadsheet writes it"},
+    {Says::OverTenMetres, 10000, "over ten metres, no dish this check is for; check the unit.",
+     "millimetres: the dishes amateurs build are at most a few metres across, so a larger "
+     "figure is a unit taken for another"},
+    {Says::NotAboveZero, 0, "must be more than 0.", "a length"},
+    {Says::AboveTheEdge, 0, "below 0; measure down from the edge to the surface.",
+     "the surface lies below the straight edge laid across the rim"},
+    {Says::TooFewPositions, 3,
+     "measure at least 3 different positions, 5 or more to see the surface's error.",
+     "points: a parabola has three unknowns, and only points beyond them tell its error"},
+    {Says::Flattest, 100,
+     "these depths hardly curve, flatter than any dish (F/D over 100); check them.",
+     "F/D: a dish that flat focuses nowhere a feed could stand"},
+    {Says::WrongWay, 0,
+     "these depths curve the wrong way for a dish; measure each from the edge down to the "
+     "surface.",
+     "a dish is deepest in its middle"},
+    {Says::CentreOutside, 0,
+     "the curve's lowest point falls outside the positions measured; measure rim to rim, "
+     "through the middle.",
+     "the fit's centre must lie among the points, or it is extrapolated"},
+    {Says::Deepest, 0.125,
+     "these depths give a dish deeper than half its diameter (F/D under 0.125), which no dish "
+     "is; check the depths and the unit.",
+     "F/D: deeper, the focus lies within a quarter of the depth of the vertex, where no feed "
+     "sees the rim"},
+    {Says::SpanOver, 1.1,
+     "the positions span %1, more than the diameter of %2: check the diameter, or measure "
+     "within the rim.",
+     "times the diameter: the straight edge lies across the rim, so its points lie within the "
+     "diameter, with a tenth to spare for where the rim was met"},
+    {Says::SpanUnder, 0.5,
+     "the positions span only %1 of the %2 diameter: measure from rim to rim.",
+     "times the diameter: beyond the points the fit is guessed, and the rim's figures with it"},
+    {Says::WiderThanHigh, 0,
+     "more than the height, which an offset dish cut from a paraboloid never is. Check the "
+     "two; a dish wider than high is shaped: lay a flat board across it and measure it as a "
+     "round dish.",
+     "an offset dish's rim is a circle seen at an angle"},
+    {Says::OffsetFlattest, 100, "so shallow a dish has no useful focus (f/W over 100); check it.",
+     "f/W, as F/D for a round dish"},
+    {Says::OffsetDeepest, 0.2,
+     "so deep a dish would have its focus closer than a fifth of its width (f/W under 0.2), "
+     "which no offset dish has; check it.",
+     "f/W: offset dishes are cut from shallow paraboloids, f/W 0.4 and more"},
+    {Says::NoDish, 0, "these give no dish; check them.",
+     "a sum beyond what the computer's numbers hold"},
+    {Says::FocusInside, 0.25,
+     "The focus lies inside the dish, below the plane of its rim: the feed must look back past "
+     "its sides, more than 180\u00b0.",
+     "F/D: below it the rim stands higher than the focus"},
+    {Says::Lopsided, 0.02,
+     "The centre is %1 from the middle of the positions: the dish may be lopsided, or the edge "
+     "not across its middle.",
+     "times the diameter, where the positions span the diameter within a twentieth"},
+    {Says::ThreePoints, 0,
+     "Three points fit a parabola exactly and say nothing of the surface: measure 5 or more to "
+     "see its error.",
+     "the fit takes three points"},
+    {Says::HowEstimated, 0,
+     "The surface error is each point's depth off the curve times cos\u00b2(\u03c8/2), \u03c8 "
+     "its angle from the axis at the focus (the half path-length error of Ruze's rule), "
+     "squared, summed and divided by the points less the three the fit takes.",
+     "Ruze's rule takes the half path-length error, and a fit of three unknowns leaves N - 3 "
+     "degrees of freedom"},
+    {Says::Roughest, 0.1,
+     "over %1 dB: the surface is too rough for %2 MHz, where Ruze's rule no longer describes "
+     "it; the dish will not serve at this frequency.",
+     "wavelengths RMS: beyond, the loss is several dB and more, and the rule for small random "
+     "errors stops holding"},
+    {Says::OneDbAbove, 100000, "above 100000 MHz", "MHz: beyond any band this check is for"},
+    {Says::OneDbBelow, 1000, "below 1000 MHz", "MHz: below the planner's bands, only a bound"},
+    {Says::WidthAsAperture, 0, "The gain takes the width as the diameter of the aperture.",
+     "an offset dish's aperture is the circle its rim projects along the axis"},
+    {Says::OutsideDiameters, 0, "none: the planner's dishes are %1 to %2 inches across",
+     "the diameter bar's range"},
+    {Says::OutsideDepths, 0,
+     "none: at this focal length a %1-inch dish is %2 inches deep, beyond the planner's %3 to "
+     "%4",
+     "the depth bar's range"},
+};
+
+constexpr const Bound& bound(Says s)
+{
+    return bounds[static_cast<int>(s)];
+}
+constexpr bool boundsInOrder()
+{
+    for (int i = 0; i < int(std::size(bounds)); ++i)
+        if (int(bounds[i].says) != i)
+            return false;
+    return true;
+}
+static_assert(boundsInOrder(), "a row for each sentence, in order");
+
+// The sentence with its figures put in for %1, %2 and so on.
+std::string says(Says s, std::initializer_list<std::string_view> figures = {});
+
+} // namespace planner

@@ -1,0 +1,133 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The builder's forms as a user works them, one table for the presenter
+// and every engine: each step an action on a form, then what must show.
+// An engine's driver does each step as a user does (keys, the context
+// menu, clicks) and answers each key from what it shows; runScenario
+// checks them. The browser tests read the same table as JSON.
+//
+// A step's target is a field or item by its id, a row's field with its row
+// and column from 0 ("rows 7 1" is Depth 8). A key is what to look at:
+//   "results"          every result's label and value, "" for none
+//   "result LABEL"     that result's value
+//   "problem TARGET"   the sentence by that field ("" for none), which
+//                      readers get as its description
+//   "text TARGET"      what the field holds
+//   "shown TARGET"     "yes" or "no"
+//   "caption TARGET"   a button's caption
+//   "focus"            the target with the focus
+//   "clipboard"        what a copy left there
+//   "picture"          how many points the picture draws where the core
+//                      placed them
+//   "said"             what readers are told once typing pauses
+//   "window"           the planner's diameter and depth captions
+// and each expected value is the start of what shows ("" alone: nothing).
+#pragma once
+
+#include <doctest/doctest.h>
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "builder/form.h"
+#include "worked_states.h"
+
+namespace worked {
+
+struct Step {
+    // "type", "paste by keys", "paste by the menu" (the clipboard's own text
+    // where text is ""), "press", "choose" (text the option's number),
+    // "tab" (to the next field or button)
+    std::string_view action, target, text;
+    std::vector<std::pair<std::string_view, std::string_view>> expect;
+};
+
+struct Scenario {
+    std::string_view name;
+    int form;      // its place among the builder's forms
+    int megahertz; // the window's frequency first
+    std::vector<Step> steps;
+};
+
+// The 7 rows of `perturbed` copied out: as typed, a pair a line.
+inline constexpr std::string_view copied =
+    "0\t0\n4\t1.6667\n8\t2.7667\n12\t3\n16\t2.6667\n20\t1.6667\n24\t0\n";
+
+// clang-format off
+inline const std::vector<Scenario> scenarios = {
+    {"a round dish typed, pasted, added to, mended, copied, set", 0, 2400, {
+        {"type", "diameter", "24", {{"problem rows", "Measurements: measure at least 3"}, {"results", ""}}},
+        {"paste by keys", "rows 0 0", perturbed, {
+            {"problem rows", ""}, {"text rows 2 1", "2.7667"}, {"result Focal length", "11.873 in (301.57 mm)"},
+            {"result Surface error, RMS", "0.0408 in (1.036 mm)"},
+            {"result Furthest from the curve", "point 3, 0.0714 in (1.814 mm) below it"}, {"picture", "7"},
+            {"caption set", "Set the planner to 24 inches, 3.0 deep"}, {"said", "Focal length 11.873 in"}}},
+        {"press", "add", "", {{"focus", "rows 7 0"}, {"text rows 7 0", ""}}},
+        {"tab", "", "", {{"focus", "rows 7 1"}}},
+        {"tab", "", "", {{"focus", "add"}}},
+        {"type", "rows 7 1", "x", {{"problem rows 7 1", "Depth 8: \u201cx\u201d is not a number"}, {"results", ""}}},
+        {"type", "rows 7 1", "", {{"problem rows 7 1", ""}, {"result Focal length", "11.873 in"}}},
+        {"press", "copy", "", {{"clipboard", copied}}},
+        {"type", "rows 2 1", "2.6667", {{"result Surface error, RMS", "0 in"}, {"shown picture", "yes"}}},
+        {"paste by the menu", "rows 0 0", "", {{"text rows 2 1", "2.7667"}, {"result Surface error, RMS", "0.0408 in"}}},
+        {"press", "set", "", {{"window", "24 3"}}}}},
+    {"an offset dish typed, refused, mended", 0, 2400, {
+        {"choose", "shape", "1", {{"shown diameter", "no"}, {"shown width", "yes"}, {"results", ""}}},
+        {"choose", "unit", "1", {}},
+        {"type", "width", "460", {}},
+        {"type", "height", "400", {{"problem depth", "Greatest depth: type a number."}}},
+        {"type", "depth", "43", {{"problem width", "Width, across: more than the height"}, {"results", ""}}},
+        {"type", "height", "500", {{"problem width", ""}, {"result Focal length", "282.95 mm (11.14 in)"},
+                                   {"result Offset angle", "23.07\u00b0"}, {"shown set", "no"}}}}}};
+// clang-format on
+
+// What a driver does and sees: each step done as a user does it, and each
+// key answered from what the engine shows.
+class FormDriver {
+public:
+    virtual ~FormDriver() = default;
+    virtual void act(const Step& step, const planner::form::Cell& at) = 0;
+    virtual std::string look(std::string_view key, const planner::form::Cell& at) = 0;
+};
+
+// A target's field or item: "rows 7 1", "diameter"; {-1} for none.
+inline planner::form::Cell cellOf(const planner::form::Spec& spec, std::string_view target)
+{
+    const auto blank = target.find(' ');
+    planner::form::Cell c{planner::form::itemNamed(spec, target.substr(0, blank))};
+    if (blank != std::string_view::npos) {
+        const std::string rest(target.substr(blank + 1));
+        c.row = std::stoi(rest), c.column = std::stoi(rest.substr(rest.find(' ')));
+    }
+    return c;
+}
+
+// A key's target: "problem rows 7 1" has "rows 7 1"; "result Focal length"
+// none.
+inline std::string_view targetOf(std::string_view key)
+{
+    const auto blank = key.find(' ');
+    const std::string_view word = key.substr(0, blank);
+    return blank == std::string_view::npos || word == "result" ? std::string_view{}
+                                                               : key.substr(blank + 1);
+}
+
+// Each step in turn, and what must then show; failures name the step.
+inline void runScenario(FormDriver& driver, const Scenario& s, const planner::form::Spec& spec)
+{
+    for (std::size_t i = 0; i < s.steps.size(); ++i) {
+        const Step& step = s.steps[i];
+        INFO(s.name, ", step ", i + 1, ": ", step.action, " ", step.target);
+        driver.act(step, cellOf(spec, step.target));
+        for (const auto& [key, expected] : step.expect) {
+            const std::string seen = driver.look(key, cellOf(spec, targetOf(key)));
+            CHECK_MESSAGE((expected.empty() ? seen.empty() : seen.starts_with(expected)), key, ": ",
+                          seen);
+        }
+    }
+}
+
+} // namespace worked

@@ -1,0 +1,246 @@
+// SPDX-FileCopyrightText: 2026 The Dish Planner developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The builder's tools through their presenter, without a window: every
+// dish check worked by hand, good, bad and absurd; the texts a spreadsheet
+// or notebook pastes; the form scenarios every engine runs too. Built for
+// Linux and, by Emscripten, for the browser, run under Node.
+#define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
+#include <doctest/doctest.h>
+
+#include <algorithm>
+
+#include "form_scenarios.h"
+#include "window/session.h"
+
+using namespace planner;
+
+namespace {
+
+constexpr int checkForm = 0;
+
+const form::Presenter& check(const Session& s)
+{
+    return s.forms()[checkForm];
+}
+
+int item(const Session& s, std::string_view id)
+{
+    return form::itemNamed(check(s).spec(), id);
+}
+
+// Every problem the form shows, in its order: by the lone fields, by the
+// rows' fields, of the rows as a whole.
+std::vector<std::string> problemsOf(const form::Presenter& p)
+{
+    std::vector<std::string> all;
+    for (int i = 0; i < int(p.spec().items.size()); ++i) {
+        for (const auto& row : p.item(i).problems)
+            for (const std::string& sentence : row)
+                if (!sentence.empty())
+                    all.push_back(sentence);
+        if (!p.item(i).problem.empty())
+            all.push_back(p.item(i).problem);
+    }
+    return all;
+}
+
+std::string resultsOf(const form::Presenter& p, int results)
+{
+    std::string all;
+    for (const Result& r : p.item(results).results)
+        all += r.label + ": " + r.value + "\n";
+    return all;
+}
+
+// A session with its window at 2400 MHz, 10 inches, depth 20.
+void at2400(Session& s)
+{
+    s.load();
+    s.moved(Ctl::vsbFreq, 2400);
+}
+
+// The scenarios' driver on the presenter: each action as a view passes it,
+// each update applied as a view applies it; Tab goes by the form's order.
+class PresenterDriver : public worked::FormDriver {
+public:
+    explicit PresenterDriver(int form) : form_(form) { at2400(s_); }
+    const form::Spec& spec() const { return s_.forms()[form_].spec(); }
+
+    void act(const worked::Step& step, const form::Cell& at) override
+    {
+        const std::string_view a = step.action;
+        if (a == "type")
+            apply(s_.typed(form_, at, std::string(step.text)));
+        else if (a == "choose")
+            apply(s_.chose(form_, at.item, std::stoi(std::string(step.text))));
+        else if (a == "press")
+            apply(s_.pressed(form_, at.item, clipboard_));
+        else if (a == "tab")
+            tab();
+        else { // a paste, by keys or by the menu
+            const auto changes =
+                s_.pasted(form_, at, step.text.empty() ? clipboard_ : std::string(step.text));
+            REQUIRE(changes);
+            apply(*changes);
+        }
+    }
+
+    std::string look(std::string_view key, const form::Cell& at) override;
+
+private:
+    void apply(const FormChanges& changes)
+    {
+        for (const auto& [f, u] : changes) {
+            if (f != form_)
+                continue;
+            if (!u.clipboard.empty())
+                clipboard_ = u.clipboard;
+            if (u.focus)
+                focus_ = *u.focus;
+            if (u.setPlanner)
+                for (const auto& [bar, value] : Session::barsFor(*u.setPlanner))
+                    s_.moved(bar, value);
+        }
+    }
+    // The next field or button shown, in the form's order.
+    void tab()
+    {
+        const form::Presenter& p = s_.forms()[form_];
+        std::vector<form::Cell> order;
+        for (int i = 0; i < int(spec().items.size()); ++i) {
+            const form::Kind k = spec().items[i].kind;
+            if (!p.item(i).shown)
+                continue;
+            if (k == form::Kind::Rows)
+                for (int r = 0; r < p.rows(i); ++r)
+                    for (int c = 0; c < int(spec().items[i].options.size()); ++c)
+                        order.push_back({i, r, c});
+            else if (k == form::Kind::Field || k == form::Kind::Button)
+                order.push_back({i});
+        }
+        const auto now = std::find(order.begin(), order.end(), focus_);
+        focus_ = now == order.end() || now + 1 == order.end() ? order.front() : *(now + 1);
+    }
+
+    Session s_;
+    int form_;
+    std::string clipboard_;
+    form::Cell focus_{-1};
+};
+
+std::string PresenterDriver::look(std::string_view key, const form::Cell& at)
+{
+    const form::Presenter& p = s_.forms()[form_];
+    const std::string k(key.substr(0, key.find(' ')));
+    const auto name = [&](const form::Cell& c) {
+        std::string n(spec().items.at(c.item).id);
+        return c.row < 0 ? n : n + " " + std::to_string(c.row) + " " + std::to_string(c.column);
+    };
+    if (k == "results")
+        return resultsOf(p, form::itemNamed(spec(), "results"));
+    if (k == "result") {
+        for (const Result& r : p.item(form::itemNamed(spec(), "results")).results)
+            if (r.label == key.substr(7))
+                return r.value;
+        return {};
+    }
+    const form::ItemState* item = at.item >= 0 ? &p.item(at.item) : nullptr;
+    if (k == "problem")
+        return at.row < 0 && spec().items[at.item].kind == form::Kind::Rows
+                   ? item->problem
+                   : item->problems.at(std::max(at.row, 0)).at(at.column);
+    if (k == "text")
+        return item->texts.at(std::max(at.row, 0)).at(at.column);
+    if (k == "shown")
+        return item->shown ? "yes" : "no";
+    if (k == "caption")
+        return item->words;
+    if (k == "focus")
+        return name(focus_);
+    if (k == "clipboard")
+        return clipboard_;
+    if (k == "said")
+        return p.said();
+    if (k == "window")
+        return s_.caption(row(Ctl::lblDiam)) + " " + s_.caption(row(Ctl::lblDepth));
+    REQUIRE(k == "picture");
+    const auto& shapes = p.item(form::itemNamed(spec(), "picture")).picture.shapes;
+    return std::to_string(std::count_if(shapes.begin(), shapes.end(),
+                                        [](const Shape& s) { return s.kind == Shape::Kind::Box; }));
+}
+
+// Each worked check as the user types or pastes it, the window at 2400
+// MHz: each result by its label, or the one problem and no result; its
+// note; what readers are told; and the bars its setting moves.
+TEST_CASE("checking a dish one has")
+{
+    for (const worked::Check& w : worked::checks) {
+        INFO(w.name);
+        Session s;
+        at2400(s);
+        s.chose(checkForm, item(s, "shape"), w.offset);
+        s.chose(checkForm, item(s, "unit"), w.unit);
+        for (const auto& [id, text] : {std::pair{"diameter", w.diameter},
+                                       {"width", w.width},
+                                       {"height", w.height},
+                                       {"depth", w.depth}})
+            s.typed(checkForm, {item(s, id)}, std::string(text));
+        if (!w.pasted.empty())
+            REQUIRE(s.pasted(checkForm, {item(s, "rows"), 0, 0}, w.pasted));
+        const form::Presenter& p = check(s);
+        const std::string shown = resultsOf(p, item(s, "results"));
+        for (const auto& [label, value] : w.results)
+            CHECK_MESSAGE(shown.find(std::string(label) + ": " + std::string(value)) !=
+                              std::string::npos,
+                          label, " in\n", shown);
+        const std::vector<std::string> problems = problemsOf(p);
+        CHECK_EQ(problems.size(), w.problem.empty() ? 0 : 1);
+        CHECK_EQ(shown.empty(), !w.problem.empty());
+        const std::string first = problems.empty() ? "" : problems[0];
+        CHECK(first.starts_with(w.problem));
+        CHECK(p.said().starts_with(w.problem.empty() ? (w.offset ? "Focal length" : "Focal length ")
+                                                     : first));
+        CHECK(p.item(item(s, "notes")).words.find(w.note) != std::string::npos);
+    }
+}
+
+// Each paste into the first row: the rows it gives, or its sentence and
+// the rows as they were.
+TEST_CASE("pasting rows as spreadsheets and notebooks write them")
+{
+    std::string many;
+    for (int i = 0; i < 101; ++i)
+        many += std::to_string(i) + "\t0\n";
+    for (const worked::Paste& w : worked::pastes) {
+        INFO(w.name);
+        Session s;
+        at2400(s);
+        const int rows = item(s, "rows");
+        s.typed(checkForm, {rows, 0, 0}, "kept");
+        const std::string text = w.text.empty() ? many : std::string(w.text);
+        REQUIRE(s.pasted(checkForm, {rows, 0, 0}, text));
+        const form::ItemState& shown = check(s).item(rows);
+        CHECK(shown.problem.starts_with(w.problem));
+        if (!w.problem.empty())
+            CHECK_EQ(shown.texts.at(0).at(0), "kept");
+        for (std::size_t r = 0; r < w.rows.size(); ++r)
+            CHECK(shown.texts.at(r) == w.rows[r]);
+        s.typed(checkForm, {rows, 1, 1}, "2");
+        CHECK(check(s).item(rows).problem.find("column more") == std::string::npos);
+    }
+    Session s;
+    at2400(s);
+    CHECK_FALSE(s.pasted(checkForm, {item(s, "rows"), 0, 0}, "1,6667\n")); // one figure
+    CHECK_FALSE(s.pasted(checkForm, {item(s, "diameter")}, "1\t2"));       // not into a row
+}
+
+TEST_CASE("the form scenarios, through the presenter")
+{
+    for (const worked::Scenario& sc : worked::scenarios) {
+        PresenterDriver d(sc.form);
+        worked::runScenario(d, sc, d.spec());
+    }
+}
+
+} // namespace
