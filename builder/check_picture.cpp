@@ -12,7 +12,7 @@ namespace {
 
 // The picture's inches: where the drawing lies, its room for a
 // magnified deviation, the size of its texts.
-constexpr double width = 4.6, height = 2.45, left = 0.55, right = 4.35, top = 0.45, bottom = 1.75,
+constexpr double width = 4, height = 2.4, left = 0.3, right = 3.7, top = 0.4, bottom = 1.7,
                  room = 0.35, size = 8;
 
 std::string length(double value, const Section& s)
@@ -82,11 +82,9 @@ Picture sectionPicture(const Section& s)
     }
     const std::string magnified = figure(times, 0);
     const double bar = roundDown(furthest), y = height - 0.15, tall = bar * times * down;
-    p.shapes.push_back(
-        text({left, y}, "Each point off the curve drawn " + magnified + " times as far; the bar is",
-             size));
-    p.shapes.push_back(line({{right - 0.6, y}, {right - 0.6, y - tall}}, 1));
-    p.shapes.push_back(text({right - 0.5, y}, length(bar, s), size));
+    p.shapes.push_back(text({left, y}, "Deviations drawn " + magnified + " times larger:", size));
+    p.shapes.push_back(line({{left + 1.85, y}, {left + 1.85, y - tall}}, 1));
+    p.shapes.push_back(text({left + 1.95, y}, length(bar, s), size));
     const Point worstAt = at(s.x[worst], s.fit.at(s.x[worst]) + s.axial[worst] * times);
     p.shapes.push_back(
         text({worstAt.x + 0.08, worstAt.y + 0.04}, std::to_string(s.row[worst] + 1), size));

@@ -8,7 +8,7 @@
 #include <numbers>
 
 #include "builder/antenna.h"
-#include "builder/check_bounds.h"
+#include "builder/bounds.h"
 #include "builder/check_form.h"
 #include "builder/check_picture.h"
 #include "builder/paste.h"
@@ -46,23 +46,11 @@ public:
     // not a number, or a length too large for a dish.
     std::optional<double> number(const std::string& typed, Field f, int row = -1)
     {
-        std::string t = visibleText(typed);
-        if (std::count(t.begin(), t.end(), ',') == 1 && t.find('.') == std::string::npos)
-            t[t.find(',')] = '.'; // a decimal comma
-        try {
-            const double x = rt::strictToDouble(t);
-            if (std::abs(x) * designOf(unit_).mm <= bound(Says::OverTenMetres).limit)
-                return x;
-        } catch (const rt::RuntimeError& e) {
-            if (e.code() != rt::ErrorCode::Overflow) {
-                problem(f, row,
-                        blank(t) ? says(Says::Blank)
-                                 : says(Says::NotANumber, {cat({"\u201c", t, "\u201d"})}));
-                return std::nullopt;
-            }
-        }
-        problem(f, row, says(Says::OverTenMetres));
-        return std::nullopt;
+        std::string why;
+        const std::optional<double> x = typedFigure(typed, designOf(unit_).mm, why);
+        if (!x)
+            problem(f, row, why);
+        return x;
     }
 
     // A length: more than 0, or 0 and more for a depth along the edge.
@@ -301,6 +289,26 @@ DishCheck checkOffset(const DishInput& in, const WindowFacts& window)
 }
 
 } // namespace
+
+std::optional<double> typedFigure(const std::string& text, double mm, std::string& why)
+{
+    std::string t = visibleText(text);
+    if (std::count(t.begin(), t.end(), ',') == 1 && t.find('.') == std::string::npos)
+        t[t.find(',')] = '.'; // a decimal comma
+    try {
+        const double x = rt::strictToDouble(t);
+        if (std::abs(x) * mm <= bound(Says::OverTenMetres).limit)
+            return x;
+    } catch (const rt::RuntimeError& e) {
+        if (e.code() != rt::ErrorCode::Overflow) {
+            why = blank(t) ? says(Says::Blank)
+                           : says(Says::NotANumber, {cat({"\u201c", t, "\u201d"})});
+            return std::nullopt;
+        }
+    }
+    why = says(mm > 0 ? Says::OverTenMetres : Says::NotANumber, {cat({"\u201c", t, "\u201d"})});
+    return std::nullopt;
+}
 
 std::string says(Says s, std::initializer_list<std::string_view> figures)
 {

@@ -7,7 +7,7 @@
 // planner's bars. Lengths come in one unit the user chooses, and every
 // length result is given in it and in the other system (inches with
 // millimetres, millimetres and centimetres with inches). Every figure is
-// one a dish can have: past the bounds of check_bounds.h the check says so
+// one a dish can have: past the bounds of bounds.h the check says so
 // in words instead.
 //
 // A round (prime-focus) dish: the diameter D, rim to rim, and 3 to 100

@@ -148,14 +148,19 @@ Update Presenter::addRow(int item)
     return again(std::move(u), false);
 }
 
-Update Presenter::pressed(int item, std::string_view clipboard)
+Update Presenter::pressed(int item, std::optional<std::string_view> clipboard)
 {
     Update u;
     switch (spec().items.at(item).action) {
     case Action::AddRow:
         return addRow(rowsItem());
     case Action::PasteRows:
-        return paste({rowsItem(), 0, 0}, clipboard);
+        if (!clipboard) {
+            refused_ = "Measurements: the clipboard could not be read here; paste into a row's "
+                       "field instead, with the keys or the field's own menu.";
+            return again(std::move(u), true);
+        }
+        return paste({rowsItem(), 0, 0}, *clipboard);
     case Action::CopyRows: {
         std::vector<std::vector<std::string>> filled;
         for (const auto& row : typed_.texts.at(rowsItem()))

@@ -45,8 +45,9 @@ public:
     // from that row, adding rows as they need; none where the text is one
     // figure, which a view pastes as the platform does.
     std::optional<Update> pasted(const Cell& c, std::string_view text);
-    // A button pressed; PasteRows takes the clipboard's text.
-    Update pressed(int item, std::string_view clipboard = {});
+    // A button pressed; PasteRows takes the clipboard's text, none where
+    // the platform would not let it be read.
+    Update pressed(int item, std::optional<std::string_view> clipboard = std::string_view{});
     // The planner changed (its frequency, the dish checked): the form again.
     Update contextChanged(const Context& context);
 

@@ -4,12 +4,13 @@
 #include "builder/forms.h"
 
 #include "builder/check_form.h"
+#include "builder/feed_form.h"
 
 namespace planner {
 
 namespace {
 
-const form::Tool* const tools[] = {&checkTool()};
+const form::Tool* const tools[] = {&checkTool(), &feedTool()};
 constexpr int checkForm = 0;
 
 } // namespace
@@ -55,7 +56,7 @@ std::optional<FormChanges> Forms::pasted(int f, const form::Cell& c, std::string
     return after(f, std::move(*u));
 }
 
-FormChanges Forms::pressed(int f, int item, std::string_view clipboard)
+FormChanges Forms::pressed(int f, int item, std::optional<std::string_view> clipboard)
 {
     return after(f, forms_.at(f)->pressed(item, clipboard));
 }

@@ -36,7 +36,8 @@ public:
     FormChanges typed(int f, const form::Cell& c, std::string text);
     FormChanges chose(int f, int item, int option);
     std::optional<FormChanges> pasted(int f, const form::Cell& c, std::string_view text);
-    FormChanges pressed(int f, int item, std::string_view clipboard = {});
+    FormChanges pressed(int f, int item,
+                        std::optional<std::string_view> clipboard = std::string_view{});
     FormChanges windowChanged(const WindowFacts& window);
 
 private:

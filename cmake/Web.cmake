@@ -6,11 +6,11 @@
 # from any folder of a static host and straight from the disk (file://,
 # where browsers fetch no .wasm); the site around it and its zip; and its
 # tests (tests/web).
-add_library(planner_markup STATIC window/web/check_markup.cpp window/web/markup.cpp
+add_library(planner_markup STATIC window/web/form_markup.cpp window/web/markup.cpp
   window/web/rules.cpp)
 target_link_libraries(planner_markup PUBLIC planner_core)
-add_library(planner_web STATIC window/web/check_view.cpp window/web/dom.cpp window/web/page.cpp
-  window/web/print.cpp window/web/scroll_bar.cpp)
+add_library(planner_web STATIC window/web/dom.cpp window/web/form_view.cpp window/web/page.cpp
+  window/web/print.cpp window/web/scroll_bar.cpp window/web/svg.cpp)
 target_link_libraries(planner_web PUBLIC planner_markup)
 
 # Node runs what is built for it as the toolchain's cross-compiling emulator.

@@ -7,9 +7,9 @@
 enable_language(RC)
 
 add_library(planner_win32 STATIC
-  window/win32/controls_win32.cpp window/win32/dish_check_win32.cpp
-  window/win32/dish_check_win32_layout.cpp
-  window/win32/planner_window_commands.cpp window/win32/planner_window_dpi.cpp
+  window/win32/controls_win32.cpp window/win32/form_window_win32.cpp
+  window/win32/form_items_win32.cpp window/win32/form_layout_win32.cpp
+  window/win32/shape_painter_win32.cpp window/win32/planner_window_commands.cpp window/win32/planner_window_dpi.cpp
   window/win32/planner_window_win32.cpp window/win32/template_printer_win32.cpp
   window/win32/screen_readers_win32.cpp window/win32/accessible_control.cpp)
 # uuid before oleacc: else IID_IAccessible is taken from oleacc's import

@@ -17,7 +17,6 @@
 #include <utility>
 #include <vector>
 
-
 namespace worked {
 
 struct Shown {

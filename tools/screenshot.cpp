@@ -2,17 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Renders the planner window offscreen after moving its three scroll bars to
-// the given values, and saves it as a PNG. A developer's tool, not installed.
+// the given values, and saves it as a PNG; with a builder's form and what
+// to put in it (tools/form_filling.h), that form's window instead, whole.
+// A developer's tool, not installed.
 //
-// Usage: planner-screenshot FREQ DIAM DEPTH OUT.png
+// Usage: planner-screenshot FREQ DIAM DEPTH OUT.png [FORM ID=TEXT...]
 // Example: planner-screenshot 2400 24 30 docs/planner.png
+//          planner-screenshot 2400 24 30 check.png 0 diameter=24 "rows=0\t0\n12\t3\n24\t0"
 #include <cstdio>
 #include <cstdlib>
 
 #include <QApplication>
 #include <QScrollBar>
 
+#include "tools/form_filling.h"
 #include "window/qt/accessibility.h"
+#include "window/qt/form_window.h"
 #include "window/qt/planner_window.h"
 
 int main(int argc, char* argv[])
@@ -22,8 +27,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     planner::installAccessibility();
     const QStringList args = app.arguments();
-    if (args.size() != 5) {
-        std::fprintf(stderr, "usage: planner-screenshot FREQ DIAM DEPTH OUT.png\n");
+    if (args.size() < 5 || args.size() == 6) {
+        std::fprintf(stderr,
+                     "usage: planner-screenshot FREQ DIAM DEPTH OUT.png [FORM ID=TEXT...]\n");
         return 2;
     }
     planner::PlannerWindow window;
@@ -41,7 +47,19 @@ int main(int argc, char* argv[])
         bar->setValue(value); // raises the bar's change, as a user's move does
     }
     window.show();
-    if (!window.grab().save(args[4])) {
+    QWidget* shown = &window;
+    if (argc > 6) {
+        const int f = args[5].toInt();
+        if (!fillForm(const_cast<planner::Session&>(window.session()), f, argc - 6, argv + 6))
+            return 2;
+        auto* form = new planner::FormWindow(
+            const_cast<planner::Session&>(window.session()), f, [](const auto&) {}, &window);
+        form->show();
+        form->resize(form->width(), 1400); // whole, unscrolled
+        QApplication::processEvents();     // laid out at that size
+        shown = form;
+    }
+    if (!shown->grab().save(args[4])) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(args[4]));
         return 1;
     }

@@ -5,14 +5,22 @@
 // values as a released thumb does, then saves the client area as it is on
 // the screen to a 24-bit BMP. A developer's tool, not installed.
 //
-// Usage: planner-screenshot FREQ DIAM DEPTH OUT.bmp
+// With a builder's form and what to put in it (ID=TEXT types into a field,
+// ID=n chooses an option of a choice or list, rows=TEXT pastes rows, with
+// \n and \t for line ends and tabs), that form's window instead.
+//
+// Usage: planner-screenshot FREQ DIAM DEPTH OUT.bmp [FORM ID=TEXT...]
 // Example (under Wine): planner-screenshot.exe 2400 24 30 shot.bmp
+//        planner-screenshot.exe 2400 24 30 check.bmp 0 diameter=24 "rows=0\t0\n12\t3\n24\t0"
 #include <windows.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
+#include "tools/form_filling.h"
+#include "window/win32/form_window_win32.h"
 #include "window/win32/planner_window_win32.h"
 
 namespace {
@@ -53,8 +61,9 @@ bool saveClient(HWND w, const char* path)
 
 int main(int argc, char** argv)
 {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: planner-screenshot FREQ DIAM DEPTH OUT.bmp\n");
+    if (argc < 5 || argc == 6) {
+        std::fprintf(stderr,
+                     "usage: planner-screenshot FREQ DIAM DEPTH OUT.bmp [FORM ID=TEXT...]\n");
         return 2;
     }
     planner::win32::PlannerWindow window;
@@ -67,12 +76,23 @@ int main(int argc, char** argv)
         SendMessageW(window.hwnd(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, value),
                      LPARAM(window.control(planner::row(bars[i]))));
     }
-    SetForegroundWindow(window.hwnd());
-    RedrawWindow(window.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    HWND shown = window.hwnd();
+    if (argc > 6) {
+        const int f = std::atoi(argv[5]);
+        if (!fillForm(const_cast<planner::Session&>(window.session()), f, argc - 6, argv + 6))
+            return 2;
+        const auto command = std::find_if(planner::commands.begin(), planner::commands.end(),
+                                          [f](const auto& c) { return c.form == f; });
+        SendMessageW(window.hwnd(), WM_COMMAND,
+                     MAKEWPARAM(0x1000 + 0x10 * (command - planner::commands.begin()), 0), 0);
+        shown = window.formWindow(f)->hwnd();
+    }
+    SetForegroundWindow(shown);
+    RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     window.handleWaiting();
     Sleep(500); // let tooltips and the caret settle
     window.handleWaiting();
-    if (!saveClient(window.hwnd(), argv[4])) {
+    if (!saveClient(shown, argv[4])) {
         std::fprintf(stderr, "cannot write %s\n", argv[4]);
         return 1;
     }

@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "builder/check_form.h"
+#include "builder/feed_form.h"
 #include "calc/curve.h"
 
 namespace planner {
@@ -113,17 +114,20 @@ inline constexpr std::array<Ctl, 4> tabOrder = {Ctl::vsbFreq, Ctl::vsbDiam, Ctl:
 // place. Example: commandOf(Command::PrintTemplate) is "Print a full-size
 // template…" on Ctrl+P; the next, "Check a dish you have…" on Ctrl+K,
 // opens form 0.
-enum class Command : std::uint8_t { PrintTemplate, CheckDish };
+enum class Command : std::uint8_t { PrintTemplate, CheckDish, MatchFeed };
 struct CommandDesign {
     std::string_view caption;
     char key;      // with Ctrl
     int form = -1; // the builder's form it opens; none for the template
 };
-inline constexpr std::array<CommandDesign, 2> commands = {{
+inline constexpr std::array<CommandDesign, 3> commands = {{
     {"Print a full-size template\u2026", 'P'},
     {"Check a dish you have\u2026", 'K', 0},
+    {"Match a feed\u2026", 'F', 1},
 }};
-static_assert(commands[1].caption.starts_with(checkTitle)); // the check's window, so named
+// Each form's window is named as its command.
+static_assert(commands[1].caption.starts_with(checkTitle) &&
+              commands[2].caption.starts_with(feedTitle));
 constexpr const CommandDesign& commandOf(Command c)
 {
     return commands[static_cast<std::size_t>(c)];

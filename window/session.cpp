@@ -150,7 +150,7 @@ std::optional<FormChanges> Session::pasted(int f, const form::Cell& c, std::stri
     return forms_.pasted(f, c, text);
 }
 
-FormChanges Session::pressed(int f, int item, std::string_view clipboard)
+FormChanges Session::pressed(int f, int item, std::optional<std::string_view> clipboard)
 {
     return forms_.pressed(f, item, clipboard);
 }

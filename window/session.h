@@ -108,7 +108,8 @@ public:
     FormChanges typed(int f, const form::Cell& c, std::string text);
     FormChanges chose(int f, int item, int option);
     std::optional<FormChanges> pasted(int f, const form::Cell& c, std::string_view text);
-    FormChanges pressed(int f, int item, std::string_view clipboard = {});
+    FormChanges pressed(int f, int item,
+                        std::optional<std::string_view> clipboard = std::string_view{});
     // The bars a check's setting moves, and where, in the order a view
     // moves them, each as a user's move of that bar (moved). Example:
     // {24, 30} is vsbDiam to 24, then vsbDepth to 30.

@@ -7,16 +7,19 @@
 // place in CSS pixels and a bar's range, the figure each bar moves, the
 // worked states (their figures, and the
 // user's way from start-up to each bar's value), the spots, the worked
-// templates, and the worked dish checks with the scenario every view runs. Example: a state's
-// "moves" {"vsbDiam": [7, 0, true]} are 7 pages down and no arrow step. Usage (under Node): node
+// templates, and the builder's forms (each item's id and kind) with the
+// scenarios every engine runs. Example: a state's "moves" {"vsbDiam": [7,
+// 0, true]} are 7 pages down and no arrow step. Usage (under Node): node
 // export_tables.js > tables.json
+#define DOCTEST_CONFIG_DISABLE // the tables alone, not the tests that run them
 #include <iostream>
 #include <nlohmann/json.hpp>
 
 #include "window/design.h"
 #include "window/metrics.h"
 #include "window/web/markup.h"
-#include "worked_states.h"
+#include "form_scenarios.h"
+#include "window/session.h"
 
 using nlohmann::json;
 
@@ -62,23 +65,28 @@ int main()
         all["states"].push_back(state(s));
     for (const auto& [name, x, y, width, height] : worked::spots)
         all["spots"].push_back(json::array({name, x, y, width, height}));
-    for (const worked::Check& c : worked::checks) {
-        json results = json::array();
-        for (const auto& [label, value] : c.results)
-            results.push_back(json::array({label, value}));
-        all["checks"].push_back({{"name", c.name},
-                                 {"offset", c.offset},
-                                 {"unit", c.unit},
-                                 {"diameter", c.diameter},
-                                 {"pasted", c.pasted},
-                                 {"width", c.width},
-                                 {"height", c.height},
-                                 {"depth", c.depth},
-                                 {"results", results},
-                                 {"problem", c.problem}});
+    planner::Session session;
+    for (int f = 0; f < session.forms().count(); ++f) {
+        const planner::form::Spec& spec = session.forms()[f].spec();
+        json items = json::array();
+        for (const planner::form::Item& item : spec.items)
+            items.push_back({{"id", item.id}, {"kind", int(item.kind)}});
+        all["forms"].push_back({{"id", spec.id}, {"items", items}});
     }
-    for (const std::string_view name : worked::checkScenario)
-        all["checkScenario"].push_back(name);
+    for (const worked::Scenario& sc : worked::scenarios) {
+        json steps = json::array();
+        for (const worked::Step& step : sc.steps) {
+            json expect = json::array();
+            for (const auto& [key, value] : step.expect)
+                expect.push_back(json::array({key, value}));
+            steps.push_back({{"action", step.action},
+                             {"target", step.target},
+                             {"text", step.text},
+                             {"expect", expect}});
+        }
+        all["scenarios"].push_back(
+            {{"name", sc.name}, {"form", sc.form}, {"megahertz", sc.megahertz}, {"steps", steps}});
+    }
     for (const worked::Template& t : worked::templates)
         all["templates"].push_back({{"freq", t.freq},
                                     {"diam", t.diam},

@@ -292,60 +292,109 @@ async function drag(driver, bar, target, byTouch) {
     await release();
 }
 
-// The dish check as a user works it, by the names of worked checks in
-// turn: the shape and unit chosen; each field typed; a round dish's rows
-// pasted into the first (as a spreadsheet's copy, by Ctrl+V where the
-// browser takes it); its results and problem, the text typed still there;
-// its setting set.
-export async function checkDishes(d, names, paste = false) {
-    for (const c of names.map(n => tables.checks.find(k => k.name === n))) {
-        await d.run(([c]) => {
-            document.getElementById(c.offset ? 'check-offset' : 'check-round').click();
-            const unit = document.getElementById('check-unit');
-            unit.selectedIndex = c.unit;
-            unit.dispatchEvent(new Event('input', { bubbles: true }));
-        }, c);
-        for (const [id, text] of [
-            ['check-diameter', c.diameter],
-            ['check-width', c.width],
-            ['check-height', c.height],
-            ['check-depth', c.depth],
-        ].filter(([, text]) => text)) {
-            await d.run(([id]) => {
-                const f = document.getElementById(id);
-                f.value = '';
-                f.focus();
-            }, id);
-            await d.type(text);
-        }
-        if (!c.offset) await paste(c.pasted);
-        const seen = await d.run(
-            ([c]) => ({
-                problems: document.getElementById('check-problems').textContent,
-                results: [...document.querySelectorAll('#check-results dt')].map(t => [
-                    t.textContent,
-                    t.nextSibling.textContent,
-                ]),
-                typed: [c.diameter, c.width, c.height, c.depth].map(
-                    (t, i) =>
-                        t &&
-                        document.getElementById(['check-diameter', 'check-width', 'check-height', 'check-depth'][i])
-                            .value === t,
-                ),
-            }),
-            c,
-        );
-        for (const [label, value] of c.results)
-            assert.ok(
-                seen.results.some(([l, v]) => l === label && v.startsWith(value)),
-                `${c.name}: ${label} ${value} in ${seen.results}`,
+// A form scenario (tests/form_scenarios.h) as a user works it, in a page
+// open on the planner: each step by real keys and clicks where the engine
+// takes them (a paste by Ctrl+V, paste being given), else by the event the
+// browser's own menu would fire (its menu cannot be opened headless); then
+// each key answered from what the page shows and tells readers. pixels(),
+// where given, is a PNG of the page, for the picture's points.
+export async function runScenario(d, sc, paste, pixels) {
+    const spec = tables.forms[sc.form],
+        id = target => {
+            const [item, ...cell] = target.split(' ');
+            return [spec.id, item, ...cell].join('-');
+        };
+    for (const [i, step] of sc.steps.entries()) {
+        const where = `${sc.name}, step ${i + 1}: ${step.action} ${step.target}`;
+        if (step.action === 'tab') await d.press('Tab');
+        else if (step.action === 'press') await d.run(([e]) => document.getElementById(e).click(), id(step.target));
+        else if (step.action === 'choose')
+            await d.run(
+                ([e, option]) => {
+                    const choice = document.getElementById(`${e}-${option}`);
+                    if (choice) return choice.click();
+                    const list = document.getElementById(e);
+                    list.selectedIndex = option;
+                    list.dispatchEvent(new Event('change', { bubbles: true }));
+                },
+                id(step.target),
+                Number(step.text),
             );
-        assert.ok(
-            seen.problems.startsWith(c.problem) && seen.typed.every(t => t !== false),
-            `${c.name}: ${JSON.stringify(seen)}`,
-        );
-        await d.run(() => document.getElementById('check-set').hidden || document.getElementById('check-set').click());
+        else if (step.action === 'type') {
+            await d.run(([e]) => document.getElementById(e).select(), id(step.target));
+            await (step.text ? d.type(step.text) : d.press('Backspace'));
+        } else await paste(id(step.target), step.text, step.action === 'paste by keys');
+        for (const [key, expected] of step.expect) {
+            const seen = await lookAt(d, spec, key, id, pixels);
+            assert.ok(expected ? seen.startsWith(expected) : seen === '', `${where}: ${key}: ${seen}`);
+        }
     }
+}
+
+// What the page shows for a scenario's key (as tests/form_scenarios.h has
+// them); a field's problem is what its description gives readers, and
+// must show by it too.
+async function lookAt(d, spec, key, id, pixels) {
+    const [word, ...rest] = key.split(' '),
+        target = rest.join(' ');
+    if (word === 'said') await new Promise(done => setTimeout(done, 1300));
+    if (word === 'picture') return String(await inked(d, id('picture'), pixels));
+    return d.run(
+        ([word, target, e, formId, figures]) => {
+            const byId = i => document.getElementById(i);
+            const results = () =>
+                [...byId(`${formId}-results-list`).querySelectorAll('dt')].map(
+                    t => `${t.textContent}: ${t.nextElementSibling.textContent}\n`,
+                );
+            if (word === 'results') return results().join('');
+            if (word === 'result')
+                return (results().find(r => r.startsWith(`${target}: `)) ?? '').slice(target.length + 2, -1);
+            if (word === 'problem') {
+                const field = byId(e),
+                    said = field.getAttribute('aria-describedby');
+                const shown = said && byId(said) && !byId(said).closest('[hidden]') ? byId(said).textContent : '';
+                const marked = field.tagName !== 'INPUT' || field.getAttribute('aria-invalid') === 'true';
+                return marked || !shown ? shown : 'not marked invalid';
+            }
+            if (word === 'text') return byId(e).value;
+            if (word === 'shown') return byId(`${e}-item`).hidden ? 'no' : 'yes';
+            if (word === 'caption') return byId(e).textContent;
+            if (word === 'focus') return document.activeElement.id.slice(formId.length + 1).replaceAll('-', ' ');
+            if (word === 'clipboard') return navigator.clipboard.readText();
+            if (word === 'said') return byId(`${formId}-said`).textContent;
+            return figures.map(f => byId(f).querySelector('.caption').textContent).join(' '); // "window"
+        },
+        word,
+        target,
+        target && id(target),
+        spec.id,
+        [idOf('lblDiam'), idOf('lblDepth')],
+    );
+}
+
+// How many of the picture's boxes show ink along their top edge where the
+// page draws them: the points drawn where the core placed them.
+async function inked(d, svgId, pixels) {
+    const edges = await d.run(
+        ([e]) =>
+            [...document.querySelectorAll(`#${e}-svg rect`)].map(r => {
+                const m = r.getScreenCTM(),
+                    x = r.x.baseVal.value,
+                    y = r.y.baseVal.value,
+                    w = r.width.baseVal.value;
+                const at = (px, py) => [m.a * px + m.c * py + m.e + scrollX, m.b * px + m.d * py + m.f + scrollY];
+                return [...at(x, y), at(x + w, y)[0]];
+            }),
+        svgId,
+    );
+    const png = await pixels();
+    const scale = png.width / (await d.run(() => document.documentElement.scrollWidth));
+    const at = (x, y) => png.data.readUInt32BE(4 * (Math.round(y * scale) * png.width + Math.round(x * scale)));
+    const face = at(edges[0][0] - 4, edges[0][1] - 4);
+    return edges.filter(([x, y, right]) => {
+        for (let px = x; px <= right; px += 0.5) if (at(px, y) !== face) return true;
+        return false;
+    }).length;
 }
 
 // Opens the page and moves its bars to a worked state; what it then shows.

@@ -4,10 +4,13 @@
 // The Windows program's window as the tests drive it, in process under
 // Wine, through the messages a user's keys and clicks produce: a window's
 // text; the planner window made and shown, with its keys, scrolls and
-// Ctrl shortcuts; a bar moved to a value a user's way.
+// Ctrl shortcuts; a bar moved to a value a user's way; what a screen
+// reader gets of a control.
 #pragma once
 
 #include <windows.h>
+
+#include <oleacc.h>
 
 #include <algorithm>
 #include <string>
@@ -17,7 +20,7 @@
 
 namespace worked {
 
-using std::string;
+using std::string, std::to_string;
 
 inline string text(HWND h)
 {
@@ -25,6 +28,57 @@ inline string text(HWND h)
     GetWindowTextA(h, s, sizeof s);
     return s;
 }
+
+inline const VARIANT self = [] { // the object itself, not one of its parts
+    VARIANT v{};
+    v.vt = VT_I4;
+    v.lVal = CHILDID_SELF;
+    return v;
+}();
+
+// What a screen reader gets of a window through its client object, as
+// UTF-8; "!" and the error code when the object would not say.
+struct Reader {
+    IAccessible* a = nullptr;
+    explicit Reader(HWND h)
+    {
+        AccessibleObjectFromWindow(h, DWORD(OBJID_CLIENT), IID_IAccessible,
+                                   reinterpret_cast<void**>(&a));
+    }
+    explicit Reader(IAccessible* object) : a(object) {}
+    ~Reader() { a ? a->Release() : 0; }
+    Reader(const Reader&) = delete;
+    string get(HRESULT (STDMETHODCALLTYPE IAccessible::*what)(VARIANT, BSTR*)) const
+    {
+        BSTR s = nullptr;
+        const HRESULT hr = a ? (a->*what)(self, &s) : E_FAIL;
+        char utf8[512] = {};
+        if (s)
+            WideCharToMultiByte(CP_UTF8, 0, s, -1, utf8, sizeof utf8, nullptr, nullptr);
+        SysFreeString(s);
+        return FAILED(hr) ? "!" + to_string(hr) : utf8;
+    }
+    string name() const { return get(&IAccessible::get_accName); }
+    string value() const { return get(&IAccessible::get_accValue); }
+    string description() const { return get(&IAccessible::get_accDescription); }
+    bool invisible() const
+    {
+        VARIANT state{};
+        return a && SUCCEEDED(a->get_accState(self, &state)) &&
+               (state.lVal & STATE_SYSTEM_INVISIBLE);
+    }
+    // The name of the object in a direction, "" for none.
+    string towards(long dir) const
+    {
+        VARIANT to{};
+        if (!a || a->accNavigate(dir, self, &to) != S_OK || to.vt != VT_DISPATCH)
+            return "";
+        IAccessible* next = nullptr;
+        to.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&next));
+        to.pdispVal->Release();
+        return Reader(next).name();
+    }
+};
 
 struct Window {
     planner::win32::PlannerWindow w;

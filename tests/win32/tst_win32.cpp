@@ -25,7 +25,7 @@
 namespace {
 
 using std::string, std::to_string;
-using worked::text, worked::Window, worked::moveTo;
+using worked::text, worked::Window, worked::moveTo, worked::Reader;
 
 // A control's rectangle in its parent's client area, or a window's client
 // area: x, y, width, height.
@@ -39,57 +39,6 @@ Box box(HWND h)
         GetClientRect(h, &r);
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
-
-const VARIANT self = [] { // the object itself, not one of its parts
-    VARIANT v{};
-    v.vt = VT_I4;
-    v.lVal = CHILDID_SELF;
-    return v;
-}();
-
-// What a screen reader gets of a window through its client object, as
-// UTF-8; "!" and the error code when the object would not say.
-struct Reader {
-    IAccessible* a = nullptr;
-    explicit Reader(HWND h)
-    {
-        AccessibleObjectFromWindow(h, DWORD(OBJID_CLIENT), IID_IAccessible,
-                                   reinterpret_cast<void**>(&a));
-    }
-    explicit Reader(IAccessible* object) : a(object) {}
-    ~Reader() { a ? a->Release() : 0; }
-    Reader(const Reader&) = delete;
-    string get(HRESULT (STDMETHODCALLTYPE IAccessible::*what)(VARIANT, BSTR*)) const
-    {
-        BSTR s = nullptr;
-        const HRESULT hr = a ? (a->*what)(self, &s) : E_FAIL;
-        char utf8[512] = {};
-        if (s)
-            WideCharToMultiByte(CP_UTF8, 0, s, -1, utf8, sizeof utf8, nullptr, nullptr);
-        SysFreeString(s);
-        return FAILED(hr) ? "!" + to_string(hr) : utf8;
-    }
-    string name() const { return get(&IAccessible::get_accName); }
-    string value() const { return get(&IAccessible::get_accValue); }
-    string description() const { return get(&IAccessible::get_accDescription); }
-    bool invisible() const
-    {
-        VARIANT state{};
-        return a && SUCCEEDED(a->get_accState(self, &state)) &&
-               (state.lVal & STATE_SYSTEM_INVISIBLE);
-    }
-    // The name of the object in a direction, "" for none.
-    string towards(long dir) const
-    {
-        VARIANT to{};
-        if (!a || a->accNavigate(dir, self, &to) != S_OK || to.vt != VT_DISPATCH)
-            return "";
-        IAccessible* next = nullptr;
-        to.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&next));
-        to.pdispVal->Release();
-        return Reader(next).name();
-    }
-};
 
 TEST_CASE("what a fault in drawing would change, and places")
 {

@@ -4,7 +4,7 @@
 // The builder's tools in the Windows program, under Wine: the template
 // printed through Wine's PostScript driver to files, for the read-back
 // (tests/print), by Ctrl+P, the context menu and the system menu; and the
-// dish check's scenario (tests/worked_states.h).
+// form scenarios (tests/form_scenarios.h).
 #include <doctest/doctest.h>
 #include <windows.h>
 
@@ -18,12 +18,14 @@
 #include <vector>
 
 #include "win32/driving.h"
-#include "window/win32/dish_check_win32.h"
+#include "form_scenarios.h"
+#include "window/win32/controls_win32.h"
+#include "window/win32/form_window_win32.h"
 
 namespace {
 
 using std::string, std::to_string;
-using worked::text, worked::Window, worked::moveTo;
+using worked::text, worked::Window, worked::moveTo, worked::Reader;
 
 // A printer of Wine's own PostScript driver that prints to a file, as on a
 // machine without a printer: its generic PPD (from winspool.drv), the
@@ -145,7 +147,9 @@ TEST_CASE("printing the template, by Ctrl+P, the context menu and the system men
 // Text on the clipboard, as a copy from a spreadsheet leaves it.
 void copy(std::string_view text)
 {
-    const std::wstring w(text.begin(), text.end());
+    std::wstring w;
+    for (const char c : text)
+        w += c == '\n' ? std::wstring(L"\r\n") : std::wstring(1, wchar_t(c));
     HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (w.size() + 1) * sizeof(wchar_t));
     memcpy(GlobalLock(data), w.c_str(), (w.size() + 1) * sizeof(wchar_t));
     GlobalUnlock(data);
@@ -153,53 +157,223 @@ void copy(std::string_view text)
     EmptyClipboard(), SetClipboardData(CF_UNICODETEXT, data), CloseClipboard();
 }
 
-// The dish check as a user works it (worked::checkScenario): Ctrl+K opens
-// it; a round dish's rows pasted into the first by Ctrl+V, its results,
-// and its setting set, which the window follows; an offset dish typed
-// key by key, its results; a bad input, its sentence, the text typed left
-// as it was.
-TEST_CASE("checking a dish one has")
+// The clipboard's text, its lines ended by LF alone.
+string pasteable()
 {
-    Window win;
-    moveTo(win, "vsbFreq", 2400, 1);
-    win.ctrl('K');
-    planner::win32::DishCheckWindow* check = win.w.checkWindow();
-    REQUIRE((check && IsWindowVisible(check->hwnd())));
-    using planner::Field;
-    for (const std::string_view name : worked::checkScenario) {
-        const worked::Check& w = worked::checkNamed(name);
-        INFO(w.name);
-        SendMessageW(
-            check->shape(w.offset ? planner::DishShape::Offset : planner::DishShape::Round),
-            BM_CLICK, 0, 0);
-        SetFocus(check->unit());
-        win.key(check->unit(), VK_HOME);
-        for (int i = 0; i < w.unit; ++i)
-            win.key(check->unit(), VK_DOWN);
-        const auto typed = worked::typedFields(w);
-        for (const auto& [f, text] : typed) {
-            if (text.empty())
-                continue;
-            SetWindowTextW(check->field(f), L"");
-            for (const char c : text)
-                PostMessageW(check->field(f), WM_CHAR, WPARAM(c), 1);
-            win.w.handleWaiting();
+    string text;
+    if (OpenClipboard(nullptr)) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            for (const wchar_t* w = static_cast<const wchar_t*>(GlobalLock(data)); *w; ++w)
+                if (*w != L'\r')
+                    text += char(*w);
+            GlobalUnlock(data);
         }
-        if (!w.offset) {
-            copy(w.pasted);
-            PostMessageW(check->field(Field::Position, 0), WM_CHAR, 0x16, 1); // Ctrl+V
-            win.w.handleWaiting();
-        }
-        for (const auto& [label, value] : w.results)
-            CHECK_MESSAGE(check->result(label).starts_with(value), label, ": ",
-                          check->result(label));
-        CHECK_MESSAGE(check->problems().starts_with(w.problem), check->problems());
-        for (const auto& [f, typed] : typed)
-            CHECK((typed.empty() || text(check->field(f)) == typed));
-        if (IsWindowVisible(check->setButton()))
-            SendMessageW(check->setButton(), BM_CLICK, 0, 0);
+        CloseClipboard();
     }
-    CHECK_EQ(text(win.at("lblDiam")) + " " + text(win.at("lblDepth")), "24 3");
+    return text;
+}
+
+// The form scenarios (tests/form_scenarios.h) as a user works them: the
+// form opened by its shortcut; fields typed key by key over what they
+// held; rows pasted by Ctrl+V and by the field's own context menu's Paste;
+// buttons clicked, options chosen, Tab. A problem shown must be the
+// field's description for readers too; the picture's points must be drawn
+// where the core placed them; readers must be told once typing pauses.
+class Win32Driver : public worked::FormDriver {
+public:
+    Win32Driver(int f)
+        : win_([this](HWND, const std::wstring& s) { said_ = planner::win32::narrow(s); }), f_(f)
+    {
+        moveTo(win_, "vsbFreq", 2400, 1);
+        const auto command = std::find_if(planner::commands.begin(), planner::commands.end(),
+                                          [f](const auto& c) { return c.form == f; });
+        win_.ctrl(command->key);
+        form_ = win_.w.formWindow(f);
+        REQUIRE((form_ && IsWindowVisible(form_->hwnd())));
+    }
+    const planner::form::Spec& spec() const { return presenter().spec(); }
+    planner::win32::FormWindow& form() { return *form_; }
+    Window& window() { return win_; }
+
+    void act(const worked::Step& step, const planner::form::Cell& at) override;
+    string look(std::string_view key, const planner::form::Cell& at) override;
+
+private:
+    const planner::form::Presenter& presenter() const { return win_.w.session().forms()[f_]; }
+    void type(HWND h, std::string_view text)
+    {
+        SetFocus(h);
+        SendMessageW(h, EM_SETSEL, 0, -1);
+        if (text.empty())
+            PostMessageW(h, WM_KEYDOWN, VK_DELETE, 1);
+        for (const char c : text)
+            PostMessageW(h, WM_CHAR, WPARAM(c), 1);
+        win_.w.handleWaiting();
+    }
+    void pasteByMenu(HWND h);
+    string focused() const;
+    int inked() const;
+
+    string said_;
+    Window win_;
+    int f_;
+    planner::win32::FormWindow* form_ = nullptr;
+};
+
+void Win32Driver::act(const worked::Step& step, const planner::form::Cell& at)
+{
+    const std::string_view a = step.action;
+    if (a == "tab")
+        return win_.key(GetFocus(), VK_TAB);
+    const bool choice = a == "choose";
+    const int option = choice ? std::stoi(string(step.text)) : 0;
+    if (choice && spec().items[at.item].kind == planner::form::Kind::Choice) {
+        SendMessageW(form_->option(at.item, option), BM_CLICK, 0, 0);
+        return void(win_.w.handleWaiting());
+    }
+    const HWND h = form_->control(at);
+    if (choice) {
+        SetFocus(h);
+        win_.key(h, VK_HOME);
+        for (int i = 0; i < option; ++i)
+            win_.key(h, VK_DOWN);
+    } else if (a == "press") {
+        SendMessageW(h, BM_CLICK, 0, 0);
+        win_.w.handleWaiting();
+    } else if (a == "type") {
+        type(h, step.text);
+    } else {
+        if (!step.text.empty())
+            copy(step.text);
+        SetFocus(h);
+        if (a == "paste by keys")
+            PostMessageW(h, WM_CHAR, 0x16, 1), win_.w.handleWaiting(); // Ctrl+V
+        else
+            pasteByMenu(h);
+    }
+}
+
+// The edit's own menu by the Menu key, and its Paste by its access key:
+// the keys come from a timer in the menu's loop, and a menu still open
+// after 5 s is closed, so that a fault fails the checks instead of hanging.
+void Win32Driver::pasteByMenu(HWND h)
+{
+    const auto keys = [](HWND, UINT, UINT_PTR t, DWORD) {
+        KillTimer(nullptr, t);
+        keybd_event('P', 0, 0, 0), keybd_event('P', 0, KEYEVENTF_KEYUP, 0);
+    };
+    const UINT_PTR typing = SetTimer(nullptr, 0, 200, keys);
+    const UINT_PTR closing =
+        SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+    SendMessageW(h, WM_CONTEXTMENU, WPARAM(h), MAKELPARAM(-1, -1));
+    KillTimer(nullptr, typing), KillTimer(nullptr, closing);
+    win_.w.handleWaiting();
+}
+
+string Win32Driver::focused() const
+{
+    const planner::form::Presenter& p = presenter();
+    for (int i = 0; i < int(spec().items.size()); ++i) {
+        const auto& item = spec().items[i];
+        if (item.kind == planner::form::Kind::Rows) {
+            for (int r = 0; r < p.rows(i); ++r)
+                for (int c = 0; c < int(item.options.size()); ++c)
+                    if (form_->control({i, r, c}) == GetFocus())
+                        return string(item.id) + " " + to_string(r) + " " + to_string(c);
+        } else if ((item.kind == planner::form::Kind::Field ||
+                    item.kind == planner::form::Kind::Button) &&
+                   form_->control({i}) == GetFocus()) {
+            return string(item.id);
+        }
+    }
+    return "elsewhere";
+}
+
+// The picture's points drawn where the core placed them: along the top
+// edge of each of its boxes, ink, not the face.
+int Win32Driver::inked() const
+{
+    const int item = planner::form::itemNamed(spec(), "picture");
+    const HWND picture = form_->box(item);
+    RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const HDC dc = GetDC(picture);
+    const double dpi = form_->dpi();
+    int n = 0;
+    for (const planner::Shape& s : presenter().item(item).picture.shapes) {
+        if (s.kind != planner::Shape::Kind::Box)
+            continue;
+        bool ink = false;
+        const int y = int(std::lround(s.points[0].y * dpi));
+        for (long x = std::lround(s.points[0].x * dpi); x <= std::lround(s.points[1].x * dpi); ++x)
+            ink = ink || GetPixel(dc, int(x), y) != GetSysColor(COLOR_BTNFACE);
+        n += ink;
+    }
+    ReleaseDC(picture, dc);
+    return n;
+}
+
+string Win32Driver::look(std::string_view key, const planner::form::Cell& at)
+{
+    const string k(key.substr(0, key.find(' ')));
+    if (k == "results")
+        return form_->resultsShown();
+    if (k == "result") {
+        const string all = form_->resultsShown(), label = string(key.substr(7)) + ": ";
+        const auto from = all.find(label);
+        return from == string::npos
+                   ? ""
+                   : all.substr(from + label.size(), all.find('\n', from) - from - label.size());
+    }
+    if (k == "problem") {
+        const string shown = form_->problemShown(at);
+        if (spec().items[at.item].kind == planner::form::Kind::Field || at.row >= 0)
+            CHECK_EQ(Reader(form_->control(at)).description(), shown);
+        return shown;
+    }
+    if (k == "text")
+        return text(form_->control(at));
+    if (k == "shown")
+        return IsWindowVisible(form_->box(at.item)) ? "yes" : "no";
+    if (k == "caption")
+        return text(form_->control(at));
+    if (k == "focus")
+        return focused();
+    if (k == "clipboard")
+        return pasteable();
+    if (k == "picture")
+        return to_string(inked());
+    if (k == "window")
+        return text(win_.at("lblDiam")) + " " + text(win_.at("lblDepth"));
+    REQUIRE(k == "said");
+    for (const DWORD until = GetTickCount() + planner::form::pauseMs + 300; GetTickCount() < until;)
+        win_.w.handleWaiting(), Sleep(20);
+    return said_;
+}
+
+TEST_CASE("the form scenarios")
+{
+    for (const worked::Scenario& sc : worked::scenarios) {
+        Win32Driver d(sc.form);
+        worked::runScenario(d, sc, d.spec());
+    }
+}
+
+// Moved to a monitor of twice the scaling, the form is laid out again
+// at twice the size, in a font twice as tall.
+TEST_CASE("a form moved to a monitor of another scaling")
+{
+    Win32Driver d(0);
+    const HWND diameter = d.form().control({planner::form::itemNamed(d.spec(), "diameter")});
+    const auto height = [&] {
+        RECT r{};
+        GetWindowRect(diameter, &r);
+        return r.bottom - r.top;
+    };
+    const long before = height();
+    RECT suggested{0, 0, 1200, 1400};
+    SendMessageW(d.form().hwnd(), WM_DPICHANGED, MAKEWPARAM(192, 192), LPARAM(&suggested));
+    CHECK_EQ(d.form().dpi(), 192);
+    CHECK((height() >= 2 * before - 2 && height() <= 2 * before + 2));
 }
 
 } // namespace

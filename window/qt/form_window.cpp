@@ -101,10 +101,12 @@ void FormWindow::build()
         redraw(i);
     relinkTabs();
     column->activate();
+    const QMargins outer = layout()->contentsMargins();
     const int results = 16 * fontMetrics().lineSpacing();
     const QScreen* screen =
         parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    resize(page->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width() + 24,
+    resize(page->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width() +
+               2 * scroll->frameWidth() + outer.left() + outer.right(),
            std::min(page->sizeHint().height() + results, screen->availableSize().height() * 4 / 5));
 }
 
@@ -204,6 +206,7 @@ void FormWindow::buildItem(int i, QVBoxLayout* column, QLayout*& buttons)
         b.box = new QWidget(page);
         b.grid = new QGridLayout(b.box);
         b.grid->setContentsMargins(0, 0, 0, 0);
+        b.grid->setColumnStretch(1, 1);
         break;
     case form::Kind::Picture:
         b.box = b.picture = new PictureLabel(qs(item.text), page);
@@ -305,7 +308,7 @@ void FormWindow::redraw(int i)
         while (QLayoutItem* old = b.grid->takeAt(0))
             delete old->widget(), delete old;
         for (int r = 0; r < int(s.results.size()); ++r) {
-            auto* value = new QLabel(qs(s.results[r].value), b.box);
+            auto* value = wrapped(qs(s.results[r].value), b.box); // within the window's width
             value->setTextInteractionFlags(Qt::TextSelectableByMouse);
             value->setAccessibleName(qs(s.results[r].label + " " + s.results[r].value));
             b.grid->addWidget(new QLabel(qs(s.results[r].label), b.box), r, 0);

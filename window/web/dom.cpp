@@ -47,6 +47,12 @@ void listen(const val& target, const char* type, std::function<void(const val&)>
     target.call<void>("addEventListener", std::string(type), val(Listener(std::move(f))));
 }
 
+val function(std::function<void(const val&)> f)
+{
+    const val listener(Listener(std::move(f)));
+    return listener["handleEvent"].call<val>("bind", listener);
+}
+
 } // namespace planner::web
 
 // The listener's one method, under the name the DOM calls it by.

@@ -38,4 +38,8 @@ void entered(const std::function<void()>& f) noexcept;
 void listen(const emscripten::val& target, const char* type,
             std::function<void(const emscripten::val& event)> f);
 
+// A JavaScript function that calls f, through entered(), with its one
+// argument: for a promise's then, say.
+emscripten::val function(std::function<void(const emscripten::val& argument)> f);
+
 } // namespace planner::web

@@ -13,8 +13,8 @@
 
 #include "window/metrics.h"
 #include "window/session.h"
-#include "window/web/check_view.h"
 #include "window/web/dom.h"
+#include "window/web/form_view.h"
 #include "window/web/markup.h"
 #include "window/web/print.h"
 #include "window/web/scroll_bar.h"
@@ -61,6 +61,7 @@ public:
 private:
     void bind(int row);
     void apply(const Update& u);
+    void applyForms(const FormChanges& changes);
     void show(int row);
     void key(const val& event);
     void end();
@@ -75,7 +76,7 @@ private:
     };
 
     Session session_;
-    std::unique_ptr<CheckView> check_;
+    std::vector<std::unique_ptr<FormView>> forms_; // the builder's, below the window
     val window_, live_;
     std::vector<std::unique_ptr<Label>> labels_;                // by design row
     std::array<std::unique_ptr<ScrollBar>, controlCount> bars_; // by design row
@@ -104,11 +105,9 @@ Page::Page() : window_(byId("window")), live_(byId("announcement")), labels_(con
     listen(val::global("window"), "beforeprint",
            [this](const val&) { drawTemplate(byId("template"), session_.dishTemplate()); });
     listen(byId("print"), "click", [](const val&) { val::global("window").call<void>("print"); });
-    // Its setting moves the bars as a released thumb does.
-    check_ = std::make_unique<CheckView>(session_, [this](const BarSetting& s) {
-        for (const auto& [bar, value] : Session::barsFor(s))
-            bars_[row(bar)]->setValue(value);
-    });
+    for (int f = 0; f < session_.forms().count(); ++f)
+        forms_.push_back(std::make_unique<FormView>(
+            session_, f, [this](const FormChanges& c) { applyForms(c); }));
     keepOffline();
 }
 
@@ -166,10 +165,22 @@ void Page::apply(const Update& u)
         live_.set("textContent", std::string());
         live_.set("textContent", u.announcement);
     }
-    if (check_ && !u.rows.empty())
-        check_->refresh(); // at the window's frequency
+    applyForms(u.forms);
     if (u.close)
         end();
+}
+
+// Each form's update to its view; a setting moves the bars as a released
+// thumb does.
+void Page::applyForms(const FormChanges& changes)
+{
+    for (const auto& [f, u] : changes) {
+        if (f < int(forms_.size()))
+            forms_[f]->apply(u);
+        if (u.setPlanner)
+            for (const auto& [bar, value] : Session::barsFor(*u.setPlanner))
+                bars_[row(bar)]->setValue(value);
+    }
 }
 
 void Page::end()

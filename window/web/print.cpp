@@ -3,99 +3,19 @@
 
 #include "window/web/print.h"
 
-#include "window/web/dom.h"
-#include "window/web/rules.h"
+#include "window/web/svg.h"
 
 namespace planner::web {
 
-namespace {
-
 using emscripten::val;
-
-// A new SVG element, the last child of parent.
-val element(const val& parent, const char* tag)
-{
-    val e = document().call<val>("createElementNS", val("http://www.w3.org/2000/svg"), val(tag));
-    parent.call<void>("appendChild", e);
-    return e;
-}
-
-// An attribute, its value a number or a text as JavaScript writes it.
-void set(const val& e, const char* name, const val& value)
-{
-    e.call<void>("setAttribute", val(name), value);
-}
-
-void box(const val& e, Point a, Point b)
-{
-    set(e, "x", val(a.x)), set(e, "y", val(a.y));
-    set(e, "width", val(b.x - a.x)), set(e, "height", val(b.y - a.y));
-}
-
-const char* anchorOf(Shape::Anchor a)
-{
-    switch (a) {
-    case Shape::Anchor::Middle:
-        return "middle";
-    case Shape::Anchor::End:
-        return "end";
-    case Shape::Anchor::Start:
-        break;
-    }
-    return "start";
-}
-
-// A shape into `to`, in the sheet's inches; widths and sizes in points.
-void draw(const val& to, const Shape& s)
-{
-    const val width(s.width / 72);
-    if (s.kind == Shape::Kind::Text) {
-        val t = element(to, "text");
-        set(t, "x", val(s.points.at(0).x)), set(t, "y", val(s.points.at(0).y));
-        set(t, "font-size", width), set(t, "text-anchor", val(anchorOf(s.anchor)));
-        set(t, "font-weight", val(s.bold ? "bold" : "normal"));
-        set(t, "font-family", val(cssFamily(Font::Print)));
-        t.set("textContent", val(s.text));
-        return;
-    }
-    const val e = element(to, s.kind == Shape::Kind::Line ? "polyline" : "rect");
-    set(e, "fill", val(s.shaded ? colour(shadeColour) : "none"));
-    set(e, "stroke", val(s.shaded ? "none" : "black"));
-    set(e, "stroke-width", width);
-    if (s.kind == Shape::Kind::Box)
-        return box(e, s.points.at(0), s.points.at(1));
-    val points = val::array();
-    for (const Point& p : s.points)
-        points.call<void>("push", val(p.x), val(p.y));
-    set(e, "points", points.call<val>("join", val(" ")));
-    if (s.dashed)
-        set(e, "stroke-dasharray", val(std::to_string(dashLength) + " " + std::to_string(dashGap)));
-}
-
-} // namespace
 
 void drawTemplate(const val& into, const DishTemplate& t)
 {
     into.call<void>("replaceChildren");
-    int n = 0;
-    for (const Sheet& sheet : t.sheets) {
-        const val svg = element(into, "svg");
-        set(svg, "width", val(std::to_string(sheetWidth) + "in"));
-        set(svg, "height", val(std::to_string(sheetHeight) + "in"));
-        set(svg, "viewBox",
-            val("0 0 " + std::to_string(sheetWidth) + " " + std::to_string(sheetHeight)));
-        for (const Shape& s : sheet.strips)
-            draw(svg, s);
-        const std::string clip = "tile" + std::to_string(++n);
-        const val clipPath = element(svg, "clipPath");
-        set(clipPath, "id", val(clip));
-        box(element(clipPath, "rect"), sheet.tileTopLeft, sheet.tileBottomRight);
-        const val drawing = element(svg, "g");
-        set(drawing, "clip-path", val("url(#" + clip + ")"));
-        for (const Shape& s : sheet.drawing)
-            draw(drawing, s);
-        for (const Shape& s : sheet.own)
-            draw(svg, s);
+    for (std::size_t k = 0; k < t.sheets.size(); ++k) {
+        SvgPainter painter(svgOf(into, sheetWidth, sheetHeight), "black",
+                           "tile" + std::to_string(k + 1));
+        paintSheet(t.sheets[k], painter);
     }
 }
 

@@ -5,7 +5,8 @@
 // what the design says in them, so that the page shows the window with
 // every figure before its script has run. In the page, the window as
 // Form_Load leaves it in place of the empty #window, and the window's
-// title for each {{title}}, and the dish check's form in its section; in
+// title for each {{title}}, and each builder's form in a section of its
+// own where the template has <div id="forms"></div>; in
 // the style sheet, the window's size for each
 // (--designed) media condition, and the rules that place every control,
 // without the notes for the source's reader.
@@ -18,7 +19,7 @@
 #include <string_view>
 
 #include "runtime/text.h"
-#include "window/web/check_page.h"
+#include "window/web/form_page.h"
 #include "window/web/markup.h"
 #include "window/web/rules.h"
 
@@ -63,9 +64,11 @@ int main(int argc, char** argv)
         rt::replaceAll(text, empty,
                        "<div id=\"window\">\n" + planner::web::windowMarkup(session) + "</div>");
         rt::replaceAll(text, "{{title}}", planner::web::escaped(planner::windowTitle));
-        rt::replaceAll(text, "<section id=\"check\"></section>",
-                       "<section id=\"check\">" + planner::web::check::checkMarkup() +
-                           "</section>");
+        std::string forms;
+        for (int f = 0; f < session.forms().count(); ++f)
+            forms += "<section class=\"form\" id=\"" + std::string(session.forms()[f].spec().id) +
+                     "\">" + planner::web::formMarkup(session.forms()[f]) + "</section>\n";
+        rt::replaceAll(text, "<div id=\"forms\"></div>", forms);
     }
     std::ofstream out(argv[3]);
     out << text;

@@ -49,7 +49,7 @@ std::string common(const Session& s)
 {
     std::string css = "#window { font-family: " + cssFamily(Font::Default) +
                       "; font-weight: " + std::to_string(fontOf(Font::Default).weight) +
-                      "; }\n#print, #check { font-family: " + cssFamily(Font::Print) +
+                      "; }\n#print, .form { font-family: " + cssFamily(Font::Print) +
                       "; font-size: " + px(fontOf(Font::Print).twips) + "; }\n";
     for (int r = 0; r < controlCount; ++r) {
         const ControlDesign& d = designTable()[r];

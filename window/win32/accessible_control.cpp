@@ -89,10 +89,26 @@ public:
     STDMETHODIMP get_accDescription(VARIANT child, BSTR* out) override
     {
         const auto proxy = [&] { return proxy_->get_accDescription(child, out); };
+        if (out && source_->session && isSelf(child) && source_->describe &&
+            source_->rowOf(hwnd_) < 0)
+            return guarded([&] {
+                const std::string description = source_->describe(hwnd_);
+                return description.empty() ? proxy() : give(description, out);
+            });
         return answer(child, out, proxy, [&](int r) -> HRESULT {
             const std::string description = session().description(r);
             return description.empty() ? proxy() : give(description, out);
         });
+    }
+    STDMETHODIMP get_accRole(VARIANT child, VARIANT* out) override
+    {
+        const long role = out && source_->session && isSelf(child) && source_->roleOf
+                              ? source_->roleOf(hwnd_)
+                              : 0;
+        if (!role)
+            return proxy_->get_accRole(child, out);
+        out->vt = VT_I4, out->lVal = role;
+        return S_OK;
     }
     STDMETHODIMP get_accState(VARIANT child, VARIANT* out) override
     {
@@ -149,7 +165,6 @@ public:
     {
         return proxy_->get_accChild(c, p);
     }
-    STDMETHODIMP get_accRole(VARIANT c, VARIANT* r) override { return proxy_->get_accRole(c, r); }
     STDMETHODIMP get_accHelp(VARIANT c, BSTR* h) override { return proxy_->get_accHelp(c, h); }
     STDMETHODIMP get_accHelpTopic(BSTR* f, VARIANT c, long* t) override
     {

@@ -18,17 +18,24 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "window/session.h"
 
 namespace planner::win32 {
 
 // What the readers' objects of one window read. rowOf gives the design row
-// of one of the window's controls, -1 for any other window.
+// of one of the window's controls, -1 for any other window; for those,
+// describe gives the description ("" for the proxy's) and roleOf the role
+// (0 for the proxy's), where they are given: a builder's form's field is
+// described by its problem, its picture is a graphic described by its
+// text alternative.
 struct ReaderSource {
     const Session*
         session; // null once the window has gone: then every answer is RPC_E_DISCONNECTED
     std::function<int(HWND)> rowOf;
+    std::function<std::string(HWND)> describe = {};
+    std::function<long(HWND)> roleOf = {};
 };
 
 // The planner's object for a window, with one reference for the caller.

@@ -3,13 +3,13 @@
 //
 // The design's commands beyond the window's controls: in a context menu,
 // in the window's system menu, and on their shortcuts (an accelerator
-// table); the template printed, the dish check's window opened.
+// table); the template printed, a builder's form's window opened.
 #include "window/win32/planner_window_win32.h"
 
 #include <vector>
 
 #include "window/win32/controls_win32.h"
-#include "window/win32/dish_check_win32.h"
+#include "window/win32/form_window_win32.h"
 
 namespace planner::win32 {
 
@@ -46,24 +46,34 @@ void PlannerWindow::addCommands()
 // Runs the command of a menu item or shortcut; false for any other id.
 bool PlannerWindow::run(UINT id)
 {
-    if (id == commandId(std::size_t(Command::PrintTemplate))) {
-        askAndPrint(hwnd_, session_.dishTemplate(), ask_);
-    } else if (id == commandId(std::size_t(Command::CheckDish))) {
-        if (!check_) // its setting moves the bars as a user's scroll does
-            check_ = std::make_unique<DishCheckWindow>(
-                session_,
-                [this](const BarSetting& s) {
-                    for (const auto& [bar, value] : Session::barsFor(s)) {
-                        SetScrollPos(controls_[row(bar)], SB_CTL, value, TRUE);
-                        apply(session_.moved(bar, value));
-                    }
-                },
-                announce_);
-        check_->show(hwnd_);
-    } else {
+    std::size_t i = 0;
+    while (i < commands.size() && commandId(i) != id)
+        ++i;
+    if (i == commands.size())
         return false;
-    }
+    const int f = commands[i].form;
+    if (f < 0)
+        return askAndPrint(hwnd_, session_.dishTemplate(), ask_), true;
+    if (!forms_.at(f))
+        forms_[f] = std::make_unique<FormWindow>(
+            session_, f, [this](const FormChanges& c) { applyForms(c); }, announce_);
+    forms_[f]->show(hwnd_);
     return true;
+}
+
+// Each form's update to its window, where it is made; a setting moves the
+// bars as a user's scroll does.
+void PlannerWindow::applyForms(const FormChanges& changes)
+{
+    for (const auto& [f, u] : changes) {
+        if (f < int(forms_.size()) && forms_[f])
+            forms_[f]->apply(u);
+        if (u.setPlanner)
+            for (const auto& [bar, value] : Session::barsFor(*u.setPlanner)) {
+                SetScrollPos(controls_[row(bar)], SB_CTL, value, TRUE);
+                apply(session_.moved(bar, value));
+            }
+    }
 }
 
 // The context menu at a point of the screen; from the keys (-1, -1),

@@ -11,6 +11,8 @@
 // focused button (Qt presses a plain button with Space only).
 #include "window/win32/planner_window_win32.h"
 
+#include <algorithm>
+
 #include <commctrl.h>
 #include <windowsx.h>
 
@@ -19,7 +21,7 @@
 
 #include "window/scrolling.h"
 #include "window/win32/controls_win32.h"
-#include "window/win32/dish_check_win32.h"
+#include "window/win32/form_window_win32.h"
 
 namespace planner::win32 {
 
@@ -78,7 +80,7 @@ std::optional<ScrollMove> moveOf(int code)
 } // namespace
 
 PlannerWindow::PlannerWindow(Announce announce, AskPrinter ask)
-    : announce_(std::move(announce)), ask_(std::move(ask))
+    : announce_(std::move(announce)), ask_(std::move(ask)), forms_(session_.forms().count())
 {
 }
 
@@ -293,17 +295,18 @@ void PlannerWindow::apply(const Update& u)
     }
     if (!u.announcement.empty() && announce_ && hwnd_)
         announce_(hwnd_, widen(u.announcement));
-    if (check_ && !u.rows.empty())
-        check_->refresh(); // at the window's frequency
+    applyForms(u.forms);
     if (u.close && hwnd_)
         DestroyWindow(hwnd_);
 }
 
 void PlannerWindow::dispatch(MSG& m)
 {
-    const HWND check = check_ ? check_->hwnd() : nullptr;
+    const auto inForm = [&m](const std::unique_ptr<FormWindow>& f) {
+        return f && f->hwnd() && IsDialogMessageW(f->hwnd(), &m);
+    };
     if (hwnd_ && (menuKey(m) || TranslateAcceleratorW(hwnd_, shortcuts_, &m) ||
-                  (check && IsDialogMessageW(check, &m)) || IsDialogMessageW(hwnd_, &m)))
+                  std::any_of(forms_.begin(), forms_.end(), inForm) || IsDialogMessageW(hwnd_, &m)))
         return;
     TranslateMessage(&m);
     DispatchMessageW(&m);

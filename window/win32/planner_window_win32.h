@@ -15,6 +15,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "window/session.h"
 #include "window/win32/screen_readers_win32.h"
@@ -22,7 +23,7 @@
 
 namespace planner::win32 {
 
-class DishCheckWindow;
+class FormWindow;
 class Fonts;
 
 class PlannerWindow {
@@ -45,8 +46,10 @@ public:
     HWND hwnd() const { return hwnd_; }
     // A control by its design row; null while there is no window.
     HWND control(int row) const { return hwnd_ ? controls_.at(row) : nullptr; }
-    // The dish check's window, once opened; else null.
-    DishCheckWindow* checkWindow() const { return check_.get(); }
+    // The window of builder's form f, once opened, else null; what the
+    // window shows, for tests.
+    FormWindow* formWindow(int f) const { return forms_.at(f).get(); }
+    const Session& session() const { return session_; }
 
     // Handles every message waiting, as the message loop would; false once
     // the loop would end (WM_QUIT, posted when the user closed the window).
@@ -73,6 +76,7 @@ private:
     void onDpiChanged(UINT dpi, const RECT& suggested);
     void onDestroy();
     void apply(const Update& u);
+    void applyForms(const FormChanges& changes);
     void addCommands();
     bool run(UINT id);
     void showMenu(POINT at);
@@ -85,8 +89,8 @@ private:
     HACCEL shortcuts_ = nullptr; // the commands' Ctrl keys
     HMENU menu_ = nullptr;       // the context menu
     std::unique_ptr<Fonts> fonts_;
-    std::unique_ptr<DishCheckWindow> check_;    // made when first asked for
-    std::array<HWND, controlCount> controls_{}; // by design row
+    std::vector<std::unique_ptr<FormWindow>> forms_; // each made when first asked for
+    std::array<HWND, controlCount> controls_{};      // by design row
     HWND hwnd_ = nullptr;
     std::array<HICON, 2> icons_{}; // by ICON_SMALL (0) and ICON_BIG (1)
     HWND focus_ = nullptr;         // the control to give the focus back to on activation

@@ -71,6 +71,14 @@ ScreenReaders::ScreenReaders(const Session& session, std::function<int(HWND)> ro
     comStarted_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
 }
 
+ScreenReaders::ScreenReaders(const Session& session, std::function<std::string(HWND)> describe,
+                             std::function<long(HWND)> roleOf)
+    : source_(std::make_shared<ReaderSource>(
+          ReaderSource{&session, [](HWND) { return -1; }, std::move(describe), std::move(roleOf)}))
+{
+    comStarted_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+}
+
 ScreenReaders::~ScreenReaders()
 {
     detach();

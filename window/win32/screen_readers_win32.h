@@ -36,6 +36,10 @@ void notifyUiAutomation(HWND window, const std::wstring& sentence);
 class ScreenReaders {
 public:
     ScreenReaders(const Session& session, std::function<int(HWND)> rowOf);
+    // For a window whose controls show no design row: describe and roleOf
+    // as ReaderSource has them.
+    ScreenReaders(const Session& session, std::function<std::string(HWND)> describe,
+                  std::function<long(HWND)> roleOf);
     // The objects readers still hold answer that their window has gone.
     ~ScreenReaders();
     ScreenReaders(const ScreenReaders&) = delete;

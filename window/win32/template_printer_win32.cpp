@@ -8,122 +8,20 @@
 #include <cmath>
 #include <vector>
 
+#include "builder/dish_template.h"
 #include "builder/printer_page.h"
 #include "window/design.h"
 #include "window/win32/controls_win32.h"
+#include "window/win32/shape_painter_win32.h"
 
 namespace planner::win32 {
 
 namespace {
 
-POINT at(const DeviceMapping& d, Point p)
-{
-    const Point q = d.at(p);
-    return {std::lround(q.x), std::lround(q.y)};
-}
-
-// A pen of the shape's width, with flat ends, dashed where it is.
-HPEN penFor(const DeviceMapping& d, const Shape& s)
-{
-    const LOGBRUSH black{BS_SOLID, RGB(0, 0, 0), 0};
-    const DWORD width = DWORD(std::max(1L, std::lround(d.points(s.width))));
-    const DWORD style = PS_GEOMETRIC | PS_ENDCAP_FLAT | PS_JOIN_MITER;
-    if (!s.dashed)
-        return ExtCreatePen(style | PS_SOLID, width, &black, 0, nullptr);
-    const DWORD dashes[] = {DWORD(std::lround(d.inches(dashLength))),
-                            DWORD(std::lround(d.inches(dashGap)))};
-    return ExtCreatePen(style | PS_USERSTYLE, width, &black, 2, dashes);
-}
-
-// The first of the design's print faces the system has, else its first.
-std::wstring printFace(HDC dc)
-{
-    for (std::string_view face : fontOf(Font::Print).faces) {
-        LOGFONTW want{};
-        want.lfCharSet = DEFAULT_CHARSET;
-        const std::wstring name = widen(face);
-        if (face.empty() || name.size() >= LF_FACESIZE)
-            continue;
-        name.copy(want.lfFaceName, name.size());
-        bool found = false;
-        EnumFontFamiliesExW(
-            dc, &want,
-            [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM f) {
-                return *reinterpret_cast<bool*>(f) = true, 0;
-            },
-            LPARAM(&found), 0);
-        if (found)
-            return name;
-    }
-    return widen(fontOf(Font::Print).faces[0]);
-}
-
-void paintText(HDC dc, const DeviceMapping& d, const Shape& s, const std::wstring& face)
-{
-    HFONT font =
-        CreateFontW(-int(std::lround(d.points(s.width))), 0, 0, 0, s.bold ? FW_BOLD : FW_NORMAL,
-                    FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face.c_str());
-    const HGDIOBJ old = SelectObject(dc, font);
-    const UINT align = s.anchor == Shape::Anchor::Middle ? TA_CENTER
-                       : s.anchor == Shape::Anchor::End  ? TA_RIGHT
-                                                         : TA_LEFT;
-    SetTextAlign(dc, TA_BASELINE | align);
-    const POINT p = at(d, s.points.at(0));
-    const std::wstring text = widen(s.text);
-    TextOutW(dc, p.x, p.y, text.c_str(), int(text.size()));
-    SelectObject(dc, old);
-    DeleteObject(font);
-}
-
-void paint(HDC dc, const DeviceMapping& d, const Shape& s, const std::wstring& face)
-{
-    if (s.kind == Shape::Kind::Text)
-        return paintText(dc, d, s, face);
-    const POINT a = at(d, s.points.at(0));
-    if (s.shaded) {
-        const POINT b = at(d, s.points.at(1));
-        const RECT box{a.x, a.y, b.x, b.y};
-        HBRUSH grey = CreateSolidBrush(
-            RGB(shadeColour >> 16 & 0xFF, shadeColour >> 8 & 0xFF, shadeColour & 0xFF));
-        FillRect(dc, &box, grey);
-        DeleteObject(grey);
-        return;
-    }
-    HPEN pen = penFor(d, s);
-    const HGDIOBJ old = SelectObject(dc, pen);
-    if (s.kind == Shape::Kind::Box) {
-        const POINT b = at(d, s.points.at(1));
-        SelectObject(dc, GetStockObject(NULL_BRUSH));
-        Rectangle(dc, a.x, a.y, b.x, b.y); // with GM_ADVANCED: corner to corner
-    } else {
-        std::vector<POINT> line;
-        for (const Point& p : s.points)
-            line.push_back(at(d, p));
-        Polyline(dc, line.data(), int(line.size()));
-    }
-    SelectObject(dc, old);
-    DeleteObject(pen);
-}
-
-void paint(HDC dc, const DeviceMapping& d, const Sheet& sheet, const std::wstring& face)
-{
-    for (const Shape& s : sheet.strips)
-        paint(dc, d, s, face);
-    const int saved = SaveDC(dc);
-    const POINT a = at(d, sheet.tileTopLeft), b = at(d, sheet.tileBottomRight);
-    IntersectClipRect(dc, a.x, a.y, b.x, b.y);
-    for (const Shape& s : sheet.drawing)
-        paint(dc, d, s, face);
-    RestoreDC(dc, saved);
-    for (const Shape& s : sheet.own)
-        paint(dc, d, s, face);
-}
-
 // What went wrong, with the system's reason for the latest error.
-std::wstring failed(const wchar_t* what)
+std::wstring failed(PrintFault fault, int printed = 0, int sheets = 0)
 {
-    std::wstring sentence = what;
+    std::wstring sentence = widen(printFault(fault, printed, sheets));
     wchar_t* reason = nullptr;
     if (FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                            FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -158,29 +56,26 @@ std::wstring printOn(HDC dc, const std::wstring& output, const DishTemplate& t)
 {
     const auto [paper, d] = measure(dc);
     if (d.dotsX <= 0 || d.dotsY <= 0)
-        return L"This printer gives no resolution: choose another printer, and print again.";
+        return widen(printFault(PrintFault::NoResolution));
     if (const std::string why = whyNotPrintable(paper); !why.empty())
         return widen(why);
-    DOCINFOW doc{sizeof doc, L"Parabolic dish template", output.empty() ? nullptr : output.c_str(),
-                 nullptr, 0};
+    const std::wstring name = widen(printJobName);
+    DOCINFOW doc{sizeof doc, name.c_str(), output.empty() ? nullptr : output.c_str(), nullptr, 0};
     if (StartDocW(dc, &doc) <= 0)
-        return failed(L"The printer did not start the job: nothing was printed.");
-    SetGraphicsMode(dc, GM_ADVANCED);
-    SetBkMode(dc, TRANSPARENT);
-    const std::wstring face = printFace(dc);
-    for (const Sheet& sheet : t.sheets) {
+        return failed(PrintFault::NotStarted);
+    ShapePainter painter(dc, d);
+    for (std::size_t i = 0; i < t.sheets.size(); ++i) {
         const bool started = StartPage(dc) > 0;
         if (started)
-            paint(dc, d, sheet, face);
+            paintSheet(t.sheets[i], painter);
         if (!started || EndPage(dc) <= 0) {
-            const std::wstring why = failed(L"The printer stopped part way: print again.");
+            const std::wstring why = failed(PrintFault::Stopped, int(i), int(t.sheets.size()));
             AbortDoc(dc);
             return why;
         }
     }
     if (EndDoc(dc) <= 0)
-        return failed(L"The printer did not finish the job: the template may not have been "
-                      L"printed whole.");
+        return failed(PrintFault::NotFinished);
     return {};
 }
 

@@ -1,18 +1,20 @@
 // SPDX-FileCopyrightText: 2026 The Dish Planner developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Every bound the dish check holds its figures to, and every sentence it
-// says, in one table: each with its limit, the words (%1, %2 ... for the
-// figures put in) and the reason for it. A figure past a bound is one no
-// dish can have, or one a rule cannot give: the check says so in words
-// instead. Example: says(Says::SpanOver, {"30 in", "24 in"}) is "the
-// positions span 30 in, more than the diameter of 24 in: check the
-// diameter, or measure within the rim."
+// Every bound the builder's tools (the dish check, the feed) hold their
+// figures to, and every sentence they say of them, in one table: each with
+// its limit, the words (%1, %2 ... for the figures put in) and the reason
+// for it. A figure past a bound is one no dish can have, or one a rule
+// cannot give: the tool says so in words instead. Example:
+// says(Says::SpanOver, {"30 in", "24 in"}) is "the positions span 30 in,
+// more than the diameter of 24 in: check the diameter, or measure within
+// the rim."
 #pragma once
 
 #include <cstdint>
 #include <iterator>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -45,6 +47,20 @@ enum class Says : std::uint8_t {
     WidthAsAperture,
     OutsideDiameters,
     OutsideDepths,
+    NoneChecked,
+    BelowCutoff,
+    PastTM01,
+    BeamPast180,
+    BeamPast360,
+    OuterPastDish,
+    HoleCoarse,
+    WireThick,
+    WidestModel,
+    AtEdge,
+    Equivalence,
+    Shadow,
+    Backwards,
+    Mouth,
 };
 
 struct Bound {
@@ -137,6 +153,60 @@ inline constexpr Bound bounds[] = {
      "none: at this focal length a %1-inch dish is %2 inches deep, beyond the planner's %3 to "
      "%4",
      "the depth bar's range"},
+    {Says::NoneChecked, 0,
+     "No dish has been checked yet: measure one in \u201cCheck a dish you have\u201d, or take "
+     "the dish as the planner shows it.",
+     "the checked dish is the check's"},
+    {Says::BelowCutoff, 1.84118,
+     "narrower than %1, where TE11 is cut off at %2 MHz: no wave leaves the can. Cans from %1 to "
+     "%3 work.",
+     "TE11's cut-off wavelength is pi d / 1.84118 (the first zero of J1')"},
+    {Says::PastTM01, 2.40483,
+     "wide enough for TM01 as well, which propagates from %3: the pattern is TE11's no more. "
+     "Cans from %1 to %3 work.",
+     "TM01's cut-off wavelength is pi d / 2.40483 (the first zero of J0)"},
+    {Says::BeamPast180, 180,
+     "over 180\u00b0, which a cos^n pattern cannot give: it falls to nothing 90\u00b0 from its "
+     "axis. A feed this wide looks past 90\u00b0; take it as a can, or type the width it has "
+     "within its front.",
+     "degrees: the model's pattern ends at 90 degrees"},
+    {Says::BeamPast360, 360,
+     "past 360\u00b0, more than the whole way round; type the full width "
+     "between the points 10 dB down.",
+     "degrees"},
+    {Says::OuterPastDish, 1, "as wide as the dish, or wider: it would shade the whole aperture.",
+     "times the dish's diameter"},
+    {Says::HoleCoarse, 0.2,
+     "%1 is more than a fifth of the wavelength (%2 at %3 MHz), beyond where the wire grid's "
+     "formula holds: the mesh is too coarse for this band.",
+     "wavelengths: Marcuvitz's inductive grid holds for pitches well below a wavelength"},
+    {Says::WireThick, 0.1,
+     "more than a tenth of the hole, beyond where the formula for thin wires holds.",
+     "times the pitch: the formula takes the wires thin beside their spacing"},
+    {Says::WidestModel, 0,
+     "none within the model: on so deep a dish a cos^n pattern, cut off at 90\u00b0, keeps "
+     "gaining as it widens, which no real feed does. A deep dish needs a feed that looks past "
+     "90\u00b0, such as a can.",
+     "the cos^n search stops at n = 1, a -10 dB beamwidth of 168.5 degrees"},
+    {Says::AtEdge, 0, ", at the %1 edge of its single-mode range",
+     "the best can within TE11 alone"},
+    {Says::Equivalence, 0,
+     "An offset dish is taken as the prime-focus dish of the same half-angle, the feed pointed "
+     "along the bisector of the rims: the usual equivalence.",
+     "Rudge and Adatia, Proc. IEE 125, 1978"},
+    {Says::Shadow, 0,
+     "The feed's shadow counts its own illumination at the centre: (1 - (d/D)\u00b2 E0/Em)\u00b2, "
+     "E0/Em the field at the centre over the aperture's mean; a uniform illumination would lose "
+     "less.",
+     "Kildal, Foundations of Antennas, on central blockage"},
+    {Says::Backwards, 0,
+     "An open can radiates some of its power backwards: the spillover counts it lost, over the "
+     "whole sphere.",
+     "the TE11 aperture radiates as a Huygens source, no flange"},
+    {Says::Mouth, 0,
+     "Put the can's mouth at the focus; its phase centre lies a little inside, so move the feed "
+     "along the axis for the most sun noise.",
+     "the phase centre of an open guide lies within its mouth"},
 };
 
 constexpr const Bound& bound(Says s)
@@ -154,5 +224,12 @@ static_assert(boundsInOrder(), "a row for each sentence, in order");
 
 // The sentence with its figures put in for %1, %2 and so on.
 std::string says(Says s, std::initializer_list<std::string_view> figures = {});
+
+// The figure typed in a field, as the builder's tools read one: a decimal
+// comma as a point, the marks that show nothing dropped; for a length in
+// a unit of `mm` millimetres, none over ten metres (mm 0: no length). None
+// where it is not one, and why in one sentence.
+// Examples: "4,3" is 4.3; "24x" is none, "“24x” is not a number; ...".
+std::optional<double> typedFigure(const std::string& text, double mm, std::string& why);
 
 } // namespace planner
