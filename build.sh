@@ -73,7 +73,7 @@ build() {
 
 fuzz() {
     local target seconds=${FUZZ_SECONDS:-30}
-    for target in val text_form arith check; do
+    for target in val text_form arith forms; do
         mkdir -p "build-fuzz/corpus/$target"
         echo "fuzz_$target for $seconds s"
         "build-fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \

@@ -14,6 +14,7 @@ namespace {
 // magnified deviation, the size of its texts.
 constexpr double width = 4, height = 2.4, left = 0.3, right = 3.7, top = 0.4, bottom = 1.7,
                  room = 0.35, size = 8;
+constexpr double mostTimes = 1000; // beyond, a deviation is the measurements' grain
 
 std::string length(double value, const Section& s)
 {
@@ -31,7 +32,7 @@ double roundDown(double x)
 
 double magnification(double furthest, double room)
 {
-    return furthest > 0 ? std::max(1.0, roundDown(room / furthest)) : 1;
+    return furthest > 0 ? std::clamp(roundDown(room / furthest), 1.0, mostTimes) : 1;
 }
 
 Picture sectionPicture(const Section& s)
@@ -43,11 +44,14 @@ Picture sectionPicture(const Section& s)
     const auto at = [&](double x, double depth) -> Point {
         return {left + (x - low) * across, top + depth * down};
     };
+    // A deviation below the places shown is none the measurements tell.
     double furthest = 0;
     std::size_t worst = 0;
     for (std::size_t i = 0; i < s.axial.size(); ++i)
         if (std::abs(s.axial[i]) > furthest)
             furthest = std::abs(s.axial[i]), worst = i;
+    if (furthest < 0.5 * std::pow(10, -s.places))
+        furthest = 0;
     const double times = magnification(furthest * down, room);
     Picture p{width, height, {}, {}};
     p.shapes.push_back(line({at(low, 0), at(high, 0)}, 0.5, true));

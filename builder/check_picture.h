@@ -36,7 +36,7 @@ struct Section {
 Picture sectionPicture(const Section& s);
 
 // The magnification that draws a deviation of `furthest` picture inches
-// as about `room` inches, never less than 1: 1, 2 or 5 times a power of
+// as about `room` inches, from 1 to 1000 times: 1, 2 or 5 times a power of
 // ten. Example: 0.0714 in at 0.43 picture inches a dish inch (0.0307)
 // into 0.35 is 11.4 times, and so 10.
 double magnification(double furthest, double room);

@@ -33,7 +33,8 @@ double level(double amplitude)
 
 void axes(Picture& p)
 {
-    p.shapes.push_back(box(at(0, 0), at(pi, deepest), false, 0.5));
+    const Point a = at(0, 0), b = at(pi, deepest); // a frame of lines: the boxes are marks
+    p.shapes.push_back(line({a, {b.x, a.y}, b, {a.x, b.y}, a}, 0.5));
     for (int db = 0; db >= int(deepest); db -= 10) {
         p.shapes.push_back(line({at(0, db), at(pi, db)}, 0.3, db != 0));
         p.shapes.push_back(text({left - 0.06, at(0, db).y + 0.04}, std::to_string(db) + " dB", size,

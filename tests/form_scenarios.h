@@ -40,7 +40,8 @@ namespace worked {
 struct Step {
     // "type", "paste by keys", "paste by the menu" (the clipboard's own text
     // where text is ""), "press", "choose" (text the option's number),
-    // "tab" (to the next field or button)
+    // "tab" (to the next field or button), "reopen" (the form's window
+    // closed and opened again, where it has one)
     std::string_view action, target, text;
     std::vector<std::pair<std::string_view, std::string_view>> expect;
 };
@@ -71,6 +72,7 @@ inline const std::vector<Scenario> scenarios = {
         {"type", "rows 7 1", "x", {{"problem rows 7 1", "Depth 8: \u201cx\u201d is not a number"}, {"results", ""}}},
         {"type", "rows 7 1", "", {{"problem rows 7 1", ""}, {"result Focal length", "11.873 in"}}},
         {"press", "copy", "", {{"clipboard", copied}}},
+        {"reopen", "", "", {{"text rows 2 1", "2.7667"}, {"result Focal length", "11.873 in"}}},
         {"type", "rows 2 1", "2.6667", {{"result Surface error, RMS", "0 in"}, {"shown picture", "yes"}}},
         {"paste by the menu", "rows 0 0", "", {{"text rows 2 1", "2.7667"}, {"result Surface error, RMS", "0.0408 in"}}},
         {"press", "set", "", {{"window", "24 3"}}}}},
@@ -81,7 +83,37 @@ inline const std::vector<Scenario> scenarios = {
         {"type", "height", "400", {{"problem depth", "Greatest depth: type a number."}}},
         {"type", "depth", "43", {{"problem width", "Width, across: more than the height"}, {"results", ""}}},
         {"type", "height", "500", {{"problem width", ""}, {"result Focal length", "282.95 mm (11.14 in)"},
-                                   {"result Offset angle", "23.07\u00b0"}, {"shown set", "no"}}}}}};
+                                   {"result Offset angle", "23.07\u00b0"}, {"shown set", "no"}}}}},
+    // The window's dish at start-up, 10 in across, 3.13 in focal length:
+    // 2 atan(10 / 12.52) = 77.2 degrees, 20 log10((1 + cos) / 2) = -4.29 dB;
+    // at 2400 MHz (124.914 mm) TE11 from 1.84118 and TM01 from 2.40483
+    // times lambda / pi; 85 mm: lambda_c = 145.03 mm, lambda_g = lambda /
+    // sqrt(1 - (lambda / lambda_c)^2) = 245.82 mm; 140 degrees: n = ln 0.1 /
+    // ln cos 70 = 2.146, Silver's integral 75.1% at 77.2 degrees; a mesh
+    // of 12.7 mm and 1 mm: X = (12.7 / 124.914) ln(12.7 / pi) = 0.1420,
+    // |T|^2 = 4X^2 / (1 + 4X^2) = -11.27 dB, 92.5% kept; a fifth of lambda
+    // 24.98 mm.
+    {"a can and one's own feed, refused and mended", 1, 2400, {
+        {"choose", "unit", "1", {{"result Rim half-angle at the focus", "77.2\u00b0"},
+                                 {"result Space loss at the rim", "4.29 dB"},
+                                 {"result TE11 alone", "from 73.21 mm (2.882 in) to 95.62 mm (3.765 in) across"},
+                                 {"shown picture", "no"}}},
+        {"type", "can", "85", {{"result Guide wavelength", "245.82 mm (9.678 in)"},
+                               {"result Probe from the closed end", "61.45 mm (2.419 in)"}, {"picture", "2"},
+                               {"said", "A dish 254 mm (10 in) across"}}},
+        {"type", "can", "70", {{"problem can", "Can's inner diameter: narrower than 73.21 mm (2.882 in), where TE11 is cut off"},
+                               {"result Guide wavelength", ""}}},
+        {"type", "can", "100", {{"problem can", "Can's inner diameter: wide enough for TM01 as well, which propagates from 95.62 mm"}}},
+        {"choose", "kind", "1", {{"shown can", "no"}, {"shown beamwidth", "yes"}, {"problem beamwidth", ""}}},
+        {"type", "beamwidth", "400", {{"problem beamwidth", "Beamwidth between the points 10 dB down, degrees: past 360"}}},
+        {"type", "beamwidth", "140", {{"problem beamwidth", ""}, {"result Pattern", "cos^2.15 \u03b8 in power"},
+                                      {"result Aperture efficiency, an ideal feed", "75.1%"}, {"picture", "1"}}},
+        {"choose", "surface", "1", {{"shown hole", "yes"}}},
+        {"type", "hole", "12.7", {}},
+        {"type", "wire", "1", {{"result Mesh", "-11.27 dB leaks through; 92.5% (-0.34 dB) reflected"}}},
+        {"type", "hole", "30", {{"problem hole", "Mesh hole, centre to centre: 30 mm (1.181 in) is more than a fifth "
+                                                 "of the wavelength (24.98 mm (0.984 in) at 2400 MHz)"},
+                                {"result Mesh", ""}}}}}};
 // clang-format on
 
 // What a driver does and sees: each step done as a user does it, and each

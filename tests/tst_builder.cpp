@@ -9,7 +9,11 @@
 #include <doctest/doctest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 
+#include "builder/antenna.h"
+#include "builder/feed_physics.h"
 #include "builder/figures.h"
 #include "form_scenarios.h"
 #include "window/session.h"
@@ -79,7 +83,9 @@ public:
             apply(s_.pressed(form_, at.item, clipboard_));
         else if (a == "tab")
             tab();
-        else { // a paste, by keys or by the menu
+        else if (a == "reopen")
+            return; // the presenter outlives any window
+        else {      // a paste, by keys or by the menu
             const auto changes =
                 s_.pasted(form_, at, step.text.empty() ? clipboard_ : std::string(step.text));
             REQUIRE(changes);
@@ -234,6 +240,57 @@ TEST_CASE("pasting rows as spreadsheets and notebooks write them")
     at2400(s);
     CHECK_FALSE(s.pasted(checkForm, {item(s, "rows"), 0, 0}, "1,6667\n")); // one figure
     CHECK_FALSE(s.pasted(checkForm, {item(s, "diameter")}, "1\t2"));       // not into a row
+}
+
+// The feed's physics against figures worked by hand or in closed form,
+// each with its source: degrees, percent and dB as shown to the builder.
+TEST_CASE("the feed's physics, worked by hand and in closed form")
+{
+    using namespace feed;
+    const double pi = std::numbers::pi, deg = 180 / pi;
+    const double fd04 = antenna::rimHalfAngle(1, 0.4), fd05 = antenna::rimHalfAngle(1, 0.5);
+    const Budget cos2 = budget(cosNFeed(2), fd04);
+    const BestCosN best = bestCosN(fd04);
+    const CanDimensions can = canDimensions(90, wavelengthMm(2400.25));
+    const MeshLeakage cloth = meshLeakage(12.7, 1, wavelengthMm(2400));
+    const OffsetGeometry offset = offsetGeometry(500, 0, 1000);
+    // clang-format off
+    const struct { const char* name; double got, expected, within; } rows[] = {
+        // 2 atan(1 / 1.6)
+        {"F/D 0.4: the rim's half-angle, degrees", fd04 * deg, 64.01, 0.005},
+        // 24 cot^2(32.005) [sin^2 + ln cos]^2 = 61.44 (0.280899 - 0.164877)^2 (Silver)
+        {"cos^2 at F/D 0.4: aperture efficiency", cos2.aperture, 0.8271, 0.0005},
+        {"cos^2 at F/D 0.4: spillover x illumination", cos2.spillover * cos2.illumination, 0.8271, 0.0005},
+        // 20 log10((1 + cos 64.01) / 2), 20 log10((1 + cos 53.13) / 2)
+        {"space loss at F/D 0.4, dB", spaceLossDb(fd04), -2.86, 0.005},
+        {"space loss at F/D 0.5, dB", spaceLossDb(fd05), -1.94, 0.005},
+        // the textbooks' optimum: about 83%, 10 to 11 dB down at the edge
+        {"the best cos^n at F/D 0.4", best.efficiency, 0.83, 0.01},
+        {"its edge with the space loss, dB", best.edgeDb, -10.5, 0.5},
+        // 1.84118 and 2.40483 times 124.900 mm / pi; lambda / sqrt(1 - (lambda pi 90 / 1.84118)^2)
+        {"a can at 2400.25 MHz: TE11 from, mm", can.minDiameterMm, 73.2, 0.05},
+        {"TM01 from, mm", can.maxDiameterMm, 95.6, 0.05},
+        {"90 mm: the guide wavelength, mm", *can.guideWavelengthMm, 214.7, 0.05},
+        {"the probe from the closed end, mm", *can.probeFromBackMm, 53.7, 0.05},
+        // X = 0.1016 ln(4.0425) = 0.1420; |T|^2 = 4X^2 / (1 + 4X^2)
+        {"1/2-inch hardware cloth at 2.4 GHz: leakage, dB", cloth.transmittedDb, -11.27, 0.01},
+        {"its gain lost, dB", cloth.efficiencyDb, -0.337, 0.001},
+        // (1 - 0.1^2)^2; exp(-(pi / 4)^2)
+        {"a shadow a tenth across, uniform", blockageEfficiency(10, 100, 1), 0.9801, 1e-6},
+        {"Ruze at a sixteenth of a wavelength", antenna::ruzeEfficiency(1, 16), 0.5396, 0.00005},
+        // 2 atan(x / 2f): 0 and 90 degrees, the bisector 45, half their difference 45
+        {"an offset dish's upper rim, degrees", offset.upperAngle * deg, 90, 1e-9},
+        {"where its feed points, degrees", offset.feedAngle * deg, 45, 1e-9},
+        {"the half-angle it covers, degrees", offset.halfAngle * deg, 45, 1e-9},
+        // cos^n(45) = 0.1: n = ln 0.1 / ln cos 45 = 6.644
+        {"n for a 90-degree beamwidth", exponentForBeamwidth(pi / 2), 6.644, 0.0005},
+        // A&S table 9.1
+        {"J1(1)", besselJ1(1), 0.4400505857, 1e-9}};
+    // clang-format on
+    for (const auto& r : rows) {
+        INFO(std::string(r.name));
+        CHECK(std::abs(r.got - r.expected) <= r.within);
+    }
 }
 
 TEST_CASE("the form scenarios, through the presenter")

@@ -261,10 +261,16 @@ public:
     QtDriver(Window& win, int f) : win_(win), f_(f)
     {
         win.keyTo("vsbFreq", 2400);
+        open();
+    }
+    // The form's window by its shortcut, from the planner's.
+    void open()
+    {
         const auto command = std::find_if(planner::commands.begin(), planner::commands.end(),
-                                          [f](const auto& c) { return c.form == f; });
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(command->key), Qt::ControlModifier);
-        form_ = win.w.formWindow(f);
+                                          [this](const auto& c) { return c.form == f_; });
+        QApplication::setActiveWindow(&win_.w);
+        QTest::keyClick(win_.find("vsbFreq"), Qt::Key(command->key), Qt::ControlModifier);
+        form_ = win_.w.formWindow(f_);
         REQUIRE((form_ && form_->isVisible()));
         QApplication::setActiveWindow(form_);
     }
@@ -275,6 +281,11 @@ public:
         const std::string_view a = step.action;
         if (a == "tab")
             return QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (a == "reopen") {
+            form_->close();
+            REQUIRE(!form_->isVisible());
+            return open();
+        }
         if (a == "choose")
             return choose(at.item, std::stoi(std::string(step.text)));
         QWidget* w = form_->widget(at);

@@ -7,6 +7,9 @@
 # window in flat review; each step must speak the figures with their meaning
 # and unit, and nothing of the bars that have vanished. Last, the context
 # menu opens (Shift+F10) on its item, which is read, and closes (Escape).
+# Then the dish check: a diameter mistyped, its problem read with its field
+# (Where Am I), mended, a round dish typed, and its picture reached by Tab,
+# read with its text alternative.
 # Usage: check_orca.sh PLANNER [TRANSCRIPT]
 set -euo pipefail
 planner=$1 transcript=${2:-$(mktemp)}
@@ -40,4 +43,19 @@ for gone in "bar at 7 inches" "at 7 inches" "bar at 0 inches"; do
     absent 11 "$gone" "read the window: a vanished bar or an empty figure"
 done
 expect 12 "Print a full-size template" "Shift+F10: the context menu on its item"
-verdict "the planner"
+verdict "the planner" || exit 1
+
+# The dish check opens on its shape, then Unit, the diameter: "24x", its
+# problem; "24", and three points on y = 3 - (x - 12)^2 / 48; on past the
+# four rows left and the three buttons to the picture.
+transcript=${transcript%.txt}-check.txt
+steps=(ctrl+k Tab Tab 2 4 x whereami BackSpace Tab 0 Tab 0 Tab 1 2 Tab 3 Tab 2 4 Tab 0)
+for _ in $(seq 12); do steps+=(Tab); done
+"$here/orca-harness.sh" "$planner" -- "${steps[@]}" | tee "$transcript"
+fail=0
+expect 1 "Check a dish you have frame" "Ctrl+K"
+expect 7 "Diameter, rim to rim: “24x” is not a number" "Where Am I: the field's problem"
+expect 22 "Focal length 12 in (304.8 mm)" "typing paused: the result"
+expect 34 "The points measured against the fitted curve image" "Tab to the picture"
+expect 34 "every point lies on the curve" "the picture's text alternative"
+verdict "the dish check"

@@ -20,10 +20,10 @@ for size in 820,640 390,844; do
     # Reading a whole page stalls unless the speech module takes a moment.
     SPEECH_PAUSE=0.15 STEP_TIMEOUT=60 "$here/orca-harness.sh" "$here/web-planner.sh" "$site" "$size" -- "${steps[@]}" |
         tee "$transcript"
-    # The page opens with the focus where the Tab order starts; Orca says so
-    # by the page's title or by the control.
-    said 0 | grep -qE "Finished loading Parabolic dish planner: gain and profile|Frequency in MHz vertical slider 1200" ||
-        { echo "step 0 (the page opens): neither its title nor the first bar"; fail=1; }
+    # The page opens with the focus where the Tab order starts: Orca says
+    # the page's name, the window's, and the control.
+    expect 0 "Parabolic dish planner: gain and profile" "the page opens: its name"
+    expect 0 "Frequency in MHz vertical slider 1200" "the page opens: the first bar"
     expect 1 "Diameter in inches vertical slider 10" "Tab"
     for phrase in "11 Diameter 11 inches, 279.4 millimetres." "Focal length 3.78 inches, 96.012 millimetres." \
         "F/D ratio 0.34." "Gain 6 times." "Rim 1.67 deep at 5 inches."; do
@@ -46,11 +46,19 @@ done
 # The dish check: from the planner's bars past its shape and unit to its
 # fields, a round dish typed, 24 inches across, 3 deep at 12 inches from
 # the rim; once typing pauses, the chief result is read with its label:
-# three points on y = 3 - (x - 12)^2 / 48, so f = 12 inches.
+# three points on y = 3 - (x - 12)^2 / 48, so f = 12 inches. Then the last
+# depth mistyped, "0x": back to it, its problem read with the field,
+# marked invalid; mended; and in browse mode the next graphic, the
+# picture, read with its text alternative.
 transcript=$transcripts/orca-web-check.txt
-steps=(Tab Tab Tab Tab Tab Tab Tab 2 4 Tab 0 Tab 0 Tab 1 2 Tab 3 Tab 2 4 Tab 0)
+steps=(Tab Tab Tab Tab Tab Tab Tab 2 4 Tab 0 Tab 0 Tab 1 2 Tab 3 Tab 2 4 Tab 0 x shift+Tab Tab BackSpace 0
+    orca+a g)
 QUIET=2.5 "$here/orca-harness.sh" "$here/web-planner.sh" "$site" 820,640 -- "${steps[@]}" | tee "$transcript"
 fail=0
 expect 7 "Diameter, rim to rim entry" "Tab: the diameter's name"
 expect 23 "Focal length 12 in (304.8 mm)" "typing paused: the result read with its label"
+expect 26 "invalid entry" "back to the field: marked invalid"
+expect 26 "Depth 3: “0x” is not a number" "back to the field: its problem"
+expect 30 "The points measured against the fitted curve image" "the next graphic: the picture"
+expect 30 "every point lies on the curve" "the picture's text alternative"
 verdict "the web dish check"

@@ -78,10 +78,10 @@ planner::win32::PrinterChoice choose(std::wstring printer, short paper, const st
 
 // The template of each worked dish printed through the file printer as a
 // user asks for it, in turn by Ctrl+P, the context menu (the Menu key,
-// Down, Enter) and the system menu (Alt+Space, Up twice to the item
-// before the last, Enter), on A4 and Letter; listed with its template in prints.json in
-// $PLANNER_PRINTS for the read-back (tests/print). Cancelled, nothing is
-// printed.
+// Down, Enter) and the system menu (Alt+Space, Up past the other commands
+// to it, Enter), on A4 and Letter; listed with its template in
+// prints.json in $PLANNER_PRINTS for the read-back (tests/print).
+// Cancelled, nothing is printed.
 TEST_CASE("printing the template, by Ctrl+P, the context menu and the system menu")
 {
     const std::wstring printer = filePrinter();
@@ -107,7 +107,10 @@ TEST_CASE("printing the template, by Ctrl+P, the context menu and the system men
                 win.ctrl('P');
             } else { // the Menu key, or Alt+Space's command; once the menu is open, to the item
                 static int step, steps;
-                step = way % 3 == 1 ? VK_DOWN : VK_UP, steps = way % 3;
+                // The template's is the context menu's first item, and the
+                // first of the commands at the system menu's end.
+                step = way % 3 == 1 ? VK_DOWN : VK_UP;
+                steps = way % 3 == 1 ? 1 : int(planner::commands.size());
                 // Timers run in the menu's own loop: the keys after 200 ms,
                 // and a menu still open after 5 s is closed, so that a fault
                 // fails the check below instead of hanging.
@@ -185,10 +188,16 @@ public:
         : win_([this](HWND, const std::wstring& s) { said_ = planner::win32::narrow(s); }), f_(f)
     {
         moveTo(win_, "vsbFreq", 2400, 1);
+        open();
+    }
+    // The form's window by its shortcut, from the planner's.
+    void open()
+    {
         const auto command = std::find_if(planner::commands.begin(), planner::commands.end(),
-                                          [f](const auto& c) { return c.form == f; });
+                                          [this](const auto& c) { return c.form == f_; });
+        SetFocus(win_.at("vsbFreq"));
         win_.ctrl(command->key);
-        form_ = win_.w.formWindow(f);
+        form_ = win_.w.formWindow(f_);
         REQUIRE((form_ && IsWindowVisible(form_->hwnd())));
     }
     const planner::form::Spec& spec() const { return presenter().spec(); }
@@ -225,6 +234,11 @@ void Win32Driver::act(const worked::Step& step, const planner::form::Cell& at)
     const std::string_view a = step.action;
     if (a == "tab")
         return win_.key(GetFocus(), VK_TAB);
+    if (a == "reopen") {
+        SendMessageW(form_->hwnd(), WM_CLOSE, 0, 0);
+        REQUIRE(!IsWindowVisible(form_->hwnd()));
+        return open();
+    }
     const bool choice = a == "choose";
     const int option = choice ? std::stoi(string(step.text)) : 0;
     if (choice && spec().items[at.item].kind == planner::form::Kind::Choice) {

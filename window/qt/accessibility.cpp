@@ -184,6 +184,8 @@ QAccessibleInterface* factory(const QString&, QObject* o)
     if (found == registry().constEnd())
         return nullptr; // Qt's own
     const Registered r = *found;
+    if (auto* w = qobject_cast<QWidget*>(o); w && r.row == ScreenReaders::picture)
+        return new QAccessibleWidget(w, QAccessible::Graphic); // its name and description its own
     if (auto* label = qobject_cast<QLabel*>(o))
         return new AccessibleLabel(label, r);
     if (auto* bar = qobject_cast<QScrollBar*>(o))

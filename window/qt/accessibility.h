@@ -31,7 +31,9 @@ public:
     ScreenReaders(QWidget* window, const Session& session);
     ~ScreenReaders() override;
 
-    // control shows design row; before anything asks for its interface.
+    // control shows design row, or is a picture (a builder's form's);
+    // before anything asks for its interface.
+    static constexpr int picture = -2;
     void add(QWidget* control, int row);
 
     const Session& session() const { return session_; }

@@ -209,7 +209,9 @@ void FormWindow::buildItem(int i, QVBoxLayout* column, QLayout*& buttons)
         b.grid->setColumnStretch(1, 1);
         break;
     case form::Kind::Picture:
-        b.box = b.picture = new PictureLabel(qs(item.text), page);
+        b.box = b.picture = new PictureLabel(page);
+        readers_->add(b.picture, ScreenReaders::picture); // a graphic, with its alternative
+        b.picture->setAccessibleName(qs(item.text));
         break;
     }
     column->addWidget(b.box);
@@ -310,7 +312,6 @@ void FormWindow::redraw(int i)
         for (int r = 0; r < int(s.results.size()); ++r) {
             auto* value = wrapped(qs(s.results[r].value), b.box); // within the window's width
             value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-            value->setAccessibleName(qs(s.results[r].label + " " + s.results[r].value));
             b.grid->addWidget(new QLabel(qs(s.results[r].label), b.box), r, 0);
             b.grid->addWidget(value, r, 1);
         }
@@ -339,13 +340,16 @@ void FormWindow::showProblems(int i)
     b.problem->setVisible(!said.isEmpty());
 }
 
-// The keys go through the form in its order, rows added included.
+// The keys go through the form in its order, rows added included; the
+// window opens with the focus on the first.
 void FormWindow::relinkTabs()
 {
     QWidget* previous = nullptr;
     const auto link = [&](QWidget* w) {
         if (previous)
             setTabOrder(previous, w);
+        else if (!focusWidget())
+            w->setFocus();
         previous = w;
     };
     for (const Built& b : built_) {
@@ -356,6 +360,8 @@ void FormWindow::relinkTabs()
         for (const auto& row : b.edits)
             for (FormEdit* e : row)
                 link(e);
+        if (b.picture)
+            link(b.picture);
         if (b.button)
             link(b.button);
     }

@@ -5,16 +5,29 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include "window/qt/shape_painter.h"
 #include "window/qt/text.h"
 
 namespace planner {
 
-PictureLabel::PictureLabel(const QString& name, QWidget* parent) : QLabel(parent)
+PictureLabel::PictureLabel(QWidget* parent) : QLabel(parent)
 {
-    setAccessibleName(name);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureLabel::paintEvent(QPaintEvent* e)
+{
+    QLabel::paintEvent(e);
+    if (!hasFocus())
+        return;
+    QPainter p(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
 }
 
 void PictureLabel::setPicture(const Picture& p)
@@ -33,6 +46,8 @@ QPointF PictureLabel::at(Point p) const
 
 void PictureLabel::draw()
 {
+    if (picture_.shapes.empty())
+        return setPixmap({}); // nothing to draw
     // Sharp on a screen of more device pixels than logical ones: the
     // painter works in logical pixels, the pixmap holds the device's.
     const double scale = devicePixelRatioF();

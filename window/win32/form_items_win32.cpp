@@ -19,8 +19,14 @@ namespace {
 constexpr DWORD label = SS_NOPREFIX | SS_CENTERIMAGE, words = SS_NOPREFIX,
                 button = WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY;
 
+// The picture takes the focus in the form's order, so that a reader
+// reaches it by Tab, and shows it has it.
 LRESULT CALLBACK pictureProc(HWND h, UINT msg, WPARAM wp, LPARAM lp)
 {
+    if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS)
+        InvalidateRect(h, nullptr, FALSE);
+    if (msg == WM_LBUTTONDOWN)
+        SetFocus(h);
     if (msg != WM_PAINT)
         return DefWindowProcW(h, msg, wp, lp);
     const auto* form =
@@ -33,6 +39,11 @@ LRESULT CALLBACK pictureProc(HWND h, UINT msg, WPARAM wp, LPARAM lp)
         ShapePainter painter(dc, {dpi, dpi, 0, 0, 0}, GetSysColor(COLOR_WINDOWTEXT));
         for (const Shape& s : form->picture(GetDlgCtrlID(h)).shapes)
             painter.paint(s);
+    }
+    if (GetFocus() == h) {
+        RECT r{};
+        GetClientRect(h, &r);
+        DrawFocusRect(dc, &r);
     }
     EndPaint(h, &ps);
     return 0;
@@ -99,8 +110,8 @@ void FormWindow::buildItem(int i)
     case form::Kind::Picture:
         // Named by its window text; a graphic, described by its alternative.
         b.picture = CreateWindowExW(
-            0, pictureClass, widen(item.text).c_str(), WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hwnd_,
-            reinterpret_cast<HMENU>(INT_PTR(i)), GetModuleHandleW(nullptr), nullptr);
+            0, pictureClass, widen(item.text).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0,
+            0, hwnd_, reinterpret_cast<HMENU>(INT_PTR(i)), GetModuleHandleW(nullptr), nullptr);
         readers_->serve(b.picture);
         break;
     }

@@ -97,6 +97,8 @@ bool FormWindow::show(HWND planner)
             return false;
         build();
         fitFrame();
+        ShowWindow(hwnd_, SW_SHOW);
+        SetFocus(GetNextDlgTabItem(hwnd_, nullptr, FALSE)); // the form's first control
     }
     ShowWindow(hwnd_, SW_SHOW);
     SetForegroundWindow(hwnd_);
