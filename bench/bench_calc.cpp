@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "builder/dish_check.h"
+#include "builder/forms.h"
 #include "builder/parabola_fit.h"
 #include "calc/curve.h"
 #include "calc/decplaces.h"
@@ -96,5 +97,21 @@ void BM_check_round_100_points(benchmark::State& state)
         benchmark::DoNotOptimize(planner::checkDish(in, window));
 }
 BENCHMARK(BM_check_round_100_points);
+
+// One keystroke in the feed's form, a can's diameter typed at the window's
+// 24-inch dish at 2400 MHz: the budget with its integrals, the can's
+// beamwidths, the best can's and the best cos^n's searches, the picture,
+// every figure's text, and the presenter's comparison of what changed.
+void BM_feed_keystroke(benchmark::State& state)
+{
+    planner::Forms forms({"2400", 10, 40, 10, 50, "24", "12", "0.5"});
+    const int feed = 1, can = planner::form::itemNamed(forms[feed].spec(), "can");
+    bool other = false;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(forms.typed(feed, {can}, other ? "3.6" : "3.5"));
+        other = !other;
+    }
+}
+BENCHMARK(BM_feed_keystroke);
 
 } // namespace

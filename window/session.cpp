@@ -52,8 +52,7 @@ Update Session::run(Event e) noexcept
         u.rows = model_.takeChangedRows();
         if (e != Event::Load)
             u.announcement = changeAnnouncement(u.rows, model_);
-        if (!u.rows.empty())
-            u.forms = forms_.windowChanged(windowFacts());
+        u.formsBehind = formsBehind_ = formsBehind_ || !u.rows.empty();
     } catch (...) {
         // Out of memory even for the report: the rows not taken stay
         // changed, and the next action reports them.
@@ -135,24 +134,51 @@ WindowFacts Session::windowFacts() const
             model_.caption(Ctl::lblFdr)};
 }
 
+FormChanges Session::followWindow()
+{
+    if (!formsBehind_)
+        return {};
+    formsBehind_ = false;
+    return forms_.windowChanged(windowFacts());
+}
+
+namespace {
+
+// What following the window changed, then what the action did.
+FormChanges both(FormChanges first, FormChanges then)
+{
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
+} // namespace
+
 FormChanges Session::typed(int f, const form::Cell& c, std::string text)
 {
-    return forms_.typed(f, c, std::move(text));
+    FormChanges first = followWindow();
+    return both(std::move(first), forms_.typed(f, c, std::move(text)));
 }
 
 FormChanges Session::chose(int f, int item, int option)
 {
-    return forms_.chose(f, item, option);
+    FormChanges first = followWindow();
+    return both(std::move(first), forms_.chose(f, item, option));
 }
 
+// A paste the form does not take leaves the forms as they were, behind
+// the window or not, for the platform's own paste.
 std::optional<FormChanges> Session::pasted(int f, const form::Cell& c, std::string_view text)
 {
-    return forms_.pasted(f, c, text);
+    std::optional<FormChanges> taken = forms_.pasted(f, c, text);
+    if (!taken)
+        return std::nullopt;
+    return both(std::move(*taken), followWindow());
 }
 
 FormChanges Session::pressed(int f, int item, std::optional<std::string_view> clipboard)
 {
-    return forms_.pressed(f, item, clipboard);
+    FormChanges first = followWindow();
+    return both(std::move(first), forms_.pressed(f, item, clipboard));
 }
 
 std::array<std::pair<Ctl, std::int16_t>, 2> Session::barsFor(const BarSetting& s)

@@ -42,7 +42,10 @@ struct Update {
     std::string announcement; // for screen readers; empty when no figure changed
     std::string error;        // one line when the handler failed, else empty
     bool close = false;       // the window goes, and with it the planner
-    FormChanges forms;        // the builder's forms that the window's figures changed
+    // The window's figures changed: the builder's forms are behind them
+    // until a view asks them to follow (followWindow), once it has shown
+    // this; so that a bar's step costs the window alone.
+    bool formsBehind = false;
 };
 
 // The change event of a scroll bar; none for any other control.
@@ -103,8 +106,11 @@ public:
 
     // The builder's forms (builder/forms.h), which follow the window: what
     // each shows, and the actions on them, each answering with the update
-    // of every form it changed.
+    // of every form it changed (each first brings the forms up to the
+    // window, and says what that changed too).
     const Forms& forms() const { return forms_; }
+    // The forms brought up to the window's figures; nothing where they are.
+    FormChanges followWindow();
     FormChanges typed(int f, const form::Cell& c, std::string text);
     FormChanges chose(int f, int item, int option);
     std::optional<FormChanges> pasted(int f, const form::Cell& c, std::string_view text);
@@ -122,6 +128,7 @@ private:
     ControlModel model_;
     PlannerHandlers handlers_;
     Forms forms_;
+    bool formsBehind_ = false;
     bool unloaded_ = false; // cmdExit_Click has unloaded the window
     bool ended_ = false;
 };

@@ -6,8 +6,8 @@
 // navigation to the window shown with every figure, against a static page
 // with the same 61 elements and their captions typed in, taking turns; and
 // one bar step in the page (handler and page update), without and with the
-// layout that follows, as designed and compact; and one keystroke in the
-// dish check.
+// layout that follows, as designed and compact; and one keystroke in each
+// builder's form, at full speed and with the CPU throttled.
 // Usage: PLANNER_SITE=build-web/site PLANNER_TABLES=build-web/tables.json \
 //          node bench/web/bench.mjs [RUNS]
 import { gzipSync, brotliCompressSync, constants } from 'node:zlib';
@@ -128,30 +128,46 @@ for (const [how, viewport] of [
     await c.close();
     await s.close();
 }
-// One keystroke in the dish check, its seven rows filled by a paste: a
-// digit typed into the diameter and taken away, each checked and shown,
-// with the layout after it.
-{
-    const s = await serve();
-    const { page: p, ctx: c } = await open(s.url);
-    const keystroke = await p.evaluate(() => {
-        const data = new DataTransfer();
-        data.setData('text', '0\t0\n4\t1.6667\n8\t2.7667\n12\t3\n16\t2.6667\n20\t1.6667\n24\t0\n');
-        document
-            .querySelector('#check-rows input')
-            .dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
-        const field = document.getElementById('check-diameter');
-        const times = Array.from({ length: 400 }, (_, i) => {
-            const t = performance.now();
-            field.value = i % 2 ? '24' : '241';
-            field.dispatchEvent(new InputEvent('input', { bubbles: true }));
-            document.body.offsetHeight;
-            return performance.now() - t;
-        });
-        return times.sort((a, b) => a - b)[200];
-    });
-    console.log(`one keystroke in the dish check, laid out, median of 400: ${(keystroke * 1000).toFixed(0)} µs`);
-    await c.close();
-    await s.close();
+// One keystroke in a builder's form, checked, shown and laid out: in the
+// dish check, its seven rows filled by a paste, a digit typed into the
+// diameter and taken away; in the feed's, the can's diameter, each time
+// the budget with its integrals and the best can's search again; at full
+// speed and with the CPU throttled four times.
+for (const [form, field, values] of [
+    ['the dish check', 'check-diameter', ['241', '24']],
+    ['the feed', 'feed-can', ['3.6', '3.5']],
+]) {
+    for (const rate of [1, 4]) {
+        const s = await serve();
+        const { page: p, ctx: c } = await open(s.url);
+        const cdp = await c.newCDPSession(p);
+        await cdp.send('Emulation.setCPUThrottlingRate', { rate });
+        const keystroke = await p.evaluate(
+            ([field, values]) => {
+                const data = new DataTransfer();
+                data.setData('text', '0\t0\n4\t1.6667\n8\t2.7667\n12\t3\n16\t2.6667\n20\t1.6667\n24\t0\n');
+                document
+                    .getElementById('check-rows-0-0')
+                    .dispatchEvent(
+                        new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }),
+                    );
+                const input = document.getElementById(field);
+                const times = Array.from({ length: 400 }, (_, i) => {
+                    const t = performance.now();
+                    input.value = values[i % 2];
+                    input.dispatchEvent(new InputEvent('input', { bubbles: true }));
+                    document.body.offsetHeight;
+                    return performance.now() - t;
+                });
+                return times.sort((a, b) => a - b)[200];
+            },
+            [field, values],
+        );
+        console.log(
+            `one keystroke in ${form}, laid out, CPU ${rate}x slower, median of 400: ${(keystroke * 1000).toFixed(0)} µs`,
+        );
+        await c.close();
+        await s.close();
+    }
 }
 await browser.close();

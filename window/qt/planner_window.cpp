@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTimer>
 
 #include "window/metrics.h"
 #include "window/qt/accessibility.h"
@@ -154,6 +155,7 @@ void PlannerWindow::run(std::size_t command)
     const int f = commands.at(command).form;
     if (f < 0)
         return askAndPrint(this, session_.dishTemplate(), ask_);
+    applyForms(session_.followWindow()); // every form as the window stands
     if (!forms_[f])
         forms_[f] = new FormWindow(
             session_, f, [this](const FormChanges& c) { applyForms(c); }, this);
@@ -230,7 +232,13 @@ void PlannerWindow::apply(const Update& u)
         QApplication::beep();
     }
     readers_->announce(qs(u.announcement));
-    applyForms(u.forms);
+    if (u.formsBehind && !following_) { // once the window is shown, the forms follow it
+        following_ = true;
+        QTimer::singleShot(0, this, [this] {
+            following_ = false;
+            applyForms(session_.followWindow());
+        });
+    }
     if (u.close)
         close();
 }

@@ -66,6 +66,7 @@ private:
     QMenu* menu_ = nullptr;
     AskPrinter ask_;
     std::vector<FormWindow*> forms_; // each made when first asked for
+    bool following_ = false;         // the forms will follow the window's figures
 };
 
 } // namespace planner

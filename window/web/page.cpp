@@ -4,6 +4,7 @@
 #include "window/web/page.h"
 
 #include <emscripten.h>
+#include <emscripten/eventloop.h>
 
 #include <array>
 #include <memory>
@@ -77,6 +78,7 @@ private:
 
     Session session_;
     std::vector<std::unique_ptr<FormView>> forms_; // the builder's, below the window
+    bool following_ = false;
     val window_, live_;
     std::vector<std::unique_ptr<Label>> labels_;                // by design row
     std::array<std::unique_ptr<ScrollBar>, controlCount> bars_; // by design row
@@ -105,6 +107,7 @@ Page::Page() : window_(byId("window")), live_(byId("announcement")), labels_(con
     listen(val::global("window"), "beforeprint",
            [this](const val&) { drawTemplate(byId("template"), session_.dishTemplate()); });
     listen(byId("print"), "click", [](const val&) { val::global("window").call<void>("print"); });
+    session_.followWindow(); // the forms as the build wrote them: as the window loaded
     for (int f = 0; f < session_.forms().count(); ++f)
         forms_.push_back(std::make_unique<FormView>(
             session_, f, [this](const FormChanges& c) { applyForms(c); }));
@@ -165,7 +168,18 @@ void Page::apply(const Update& u)
         live_.set("textContent", std::string());
         live_.set("textContent", u.announcement);
     }
-    applyForms(u.forms);
+    if (u.formsBehind && !following_) { // the forms follow once the window is shown
+        following_ = true;
+        emscripten_set_timeout(
+            [](void* page) {
+                entered([page] {
+                    auto* p = static_cast<Page*>(page);
+                    p->following_ = false;
+                    p->applyForms(p->session_.followWindow());
+                });
+            },
+            0, this);
+    }
     if (u.close)
         end();
 }

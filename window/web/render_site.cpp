@@ -56,6 +56,7 @@ int main(int argc, char** argv)
     }
     planner::Session session;
     session.load();
+    session.followWindow(); // the forms as the window loaded
     if (what == "rules") {
         rt::replaceAll(text, "(--designed)", planner::web::designedQuery());
         dropComments(text);

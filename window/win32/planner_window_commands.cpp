@@ -54,6 +54,7 @@ bool PlannerWindow::run(UINT id)
     const int f = commands[i].form;
     if (f < 0)
         return askAndPrint(hwnd_, session_.dishTemplate(), ask_), true;
+    applyForms(session_.followWindow()); // every form as the window stands
     if (!forms_.at(f))
         forms_[f] = std::make_unique<FormWindow>(
             session_, f, [this](const FormChanges& c) { applyForms(c); }, announce_);

@@ -198,6 +198,10 @@ LRESULT PlannerWindow::handle(UINT msg, WPARAM wp, LPARAM lp)
     case WM_CONTEXTMENU: // on the window or a figure, by the mouse or the keys
         showMenu({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
         return 0;
+    case followMessage:
+        following_ = false;
+        applyForms(session_.followWindow());
+        return 0;
     case WM_CTLCOLORSTATIC:
         if (HBRUSH back = backColour(reinterpret_cast<HDC>(wp), rowOf(lp)))
             return reinterpret_cast<LRESULT>(back);
@@ -295,7 +299,8 @@ void PlannerWindow::apply(const Update& u)
     }
     if (!u.announcement.empty() && announce_ && hwnd_)
         announce_(hwnd_, widen(u.announcement));
-    applyForms(u.forms);
+    if (u.formsBehind && !following_ && hwnd_) // once the window is shown, the forms follow it
+        following_ = PostMessageW(hwnd_, followMessage, 0, 0);
     if (u.close && hwnd_)
         DestroyWindow(hwnd_);
 }

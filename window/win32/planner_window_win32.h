@@ -59,7 +59,8 @@ public:
 
 private:
     static constexpr DWORD frameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    static constexpr int iconId = 1; // the program file's icon resource
+    static constexpr int iconId = 1;                  // the program file's icon resource
+    static constexpr UINT followMessage = WM_APP + 1; // the forms follow the window's figures
 
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
@@ -90,7 +91,8 @@ private:
     HMENU menu_ = nullptr;       // the context menu
     std::unique_ptr<Fonts> fonts_;
     std::vector<std::unique_ptr<FormWindow>> forms_; // each made when first asked for
-    std::array<HWND, controlCount> controls_{};      // by design row
+    bool following_ = false;
+    std::array<HWND, controlCount> controls_{}; // by design row
     HWND hwnd_ = nullptr;
     std::array<HICON, 2> icons_{}; // by ICON_SMALL (0) and ICON_BIG (1)
     HWND focus_ = nullptr;         // the control to give the focus back to on activation
