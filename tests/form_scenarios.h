@@ -32,7 +32,7 @@
 #include <utility>
 #include <vector>
 
-#include "builder/form.h"
+#include "builder/form_presenter.h"
 #include "worked_states.h"
 
 namespace worked {
@@ -124,6 +124,34 @@ public:
     virtual void act(const Step& step, const planner::form::Cell& at) = 0;
     virtual std::string look(std::string_view key, const planner::form::Cell& at) = 0;
 };
+
+// A form's fields and buttons, in its order, a row's fields row by row;
+// only those shown, where asked.
+inline std::vector<planner::form::Cell> fieldsAndButtons(const planner::form::Presenter& p,
+                                                         bool shownOnly = false)
+{
+    using planner::form::Kind;
+    std::vector<planner::form::Cell> order;
+    for (int i = 0; i < int(p.spec().items.size()); ++i) {
+        const Kind k = p.spec().items[i].kind;
+        if (shownOnly && !p.item(i).shown)
+            continue;
+        if (k == Kind::Rows)
+            for (int r = 0; r < p.rows(i); ++r)
+                for (int c = 0; c < int(p.spec().items[i].options.size()); ++c)
+                    order.push_back({i, r, c});
+        else if (k == Kind::Field || k == Kind::Button)
+            order.push_back({i});
+    }
+    return order;
+}
+
+// A target as a step names it: "rows 7 1", "add".
+inline std::string targetName(const planner::form::Spec& spec, const planner::form::Cell& c)
+{
+    const std::string item(spec.items.at(c.item).id);
+    return c.row < 0 ? item : item + " " + std::to_string(c.row) + " " + std::to_string(c.column);
+}
 
 // A target's field or item: "rows 7 1", "diameter"; {-1} for none.
 inline planner::form::Cell cellOf(const planner::form::Spec& spec, std::string_view target)

@@ -113,19 +113,7 @@ private:
     // The next field or button shown, in the form's order.
     void tab()
     {
-        const form::Presenter& p = s_.forms()[form_];
-        std::vector<form::Cell> order;
-        for (int i = 0; i < int(spec().items.size()); ++i) {
-            const form::Kind k = spec().items[i].kind;
-            if (!p.item(i).shown)
-                continue;
-            if (k == form::Kind::Rows)
-                for (int r = 0; r < p.rows(i); ++r)
-                    for (int c = 0; c < int(spec().items[i].options.size()); ++c)
-                        order.push_back({i, r, c});
-            else if (k == form::Kind::Field || k == form::Kind::Button)
-                order.push_back({i});
-        }
+        const auto order = worked::fieldsAndButtons(s_.forms()[form_], true);
         const auto now = std::find(order.begin(), order.end(), focus_);
         focus_ = now == order.end() || now + 1 == order.end() ? order.front() : *(now + 1);
     }
@@ -140,10 +128,6 @@ std::string PresenterDriver::look(std::string_view key, const form::Cell& at)
 {
     const form::Presenter& p = s_.forms()[form_];
     const std::string k(key.substr(0, key.find(' ')));
-    const auto name = [&](const form::Cell& c) {
-        std::string n(spec().items.at(c.item).id);
-        return c.row < 0 ? n : n + " " + std::to_string(c.row) + " " + std::to_string(c.column);
-    };
     if (k == "results")
         return resultsOf(p, form::itemNamed(spec(), "results"));
     if (k == "result") {
@@ -164,7 +148,7 @@ std::string PresenterDriver::look(std::string_view key, const form::Cell& at)
     if (k == "caption")
         return item->words;
     if (k == "focus")
-        return name(focus_);
+        return worked::targetName(spec(), focus_);
     if (k == "clipboard")
         return clipboard_;
     if (k == "said")

@@ -346,21 +346,9 @@ const planner::form::Presenter& QtDriver::presenter() const
 
 std::string QtDriver::focused() const
 {
-    const planner::form::Presenter& p = presenter();
-    for (int i = 0; i < int(spec().items.size()); ++i) {
-        const auto& item = spec().items[i];
-        if (item.kind == planner::form::Kind::Rows) {
-            for (int r = 0; r < p.rows(i); ++r)
-                for (int c = 0; c < int(item.options.size()); ++c)
-                    if (form_->widget({i, r, c}) == QApplication::focusWidget())
-                        return std::string(item.id) + " " + std::to_string(r) + " " +
-                               std::to_string(c);
-        } else if ((item.kind == planner::form::Kind::Field ||
-                    item.kind == planner::form::Kind::Button) &&
-                   form_->widget({i}) == QApplication::focusWidget()) {
-            return std::string(item.id);
-        }
-    }
+    for (const planner::form::Cell& c : worked::fieldsAndButtons(presenter()))
+        if (form_->widget(c) == QApplication::focusWidget())
+            return worked::targetName(spec(), c);
     return "elsewhere";
 }
 

@@ -286,20 +286,9 @@ void Win32Driver::pasteByMenu(HWND h)
 
 string Win32Driver::focused() const
 {
-    const planner::form::Presenter& p = presenter();
-    for (int i = 0; i < int(spec().items.size()); ++i) {
-        const auto& item = spec().items[i];
-        if (item.kind == planner::form::Kind::Rows) {
-            for (int r = 0; r < p.rows(i); ++r)
-                for (int c = 0; c < int(item.options.size()); ++c)
-                    if (form_->control({i, r, c}) == GetFocus())
-                        return string(item.id) + " " + to_string(r) + " " + to_string(c);
-        } else if ((item.kind == planner::form::Kind::Field ||
-                    item.kind == planner::form::Kind::Button) &&
-                   form_->control({i}) == GetFocus()) {
-            return string(item.id);
-        }
-    }
+    for (const planner::form::Cell& c : worked::fieldsAndButtons(presenter()))
+        if (form_->control(c) == GetFocus())
+            return worked::targetName(spec(), c);
     return "elsewhere";
 }
 
