@@ -41,6 +41,9 @@ inline double wavelengthMm(double mhz)
     return lightMmMHz / mhz;
 }
 
+// A power ratio as a level in dB, floored at dbFloor. Example: 0.1 is -10.
+double levelDb(double ratio);
+
 // Bessel functions of the first kind for any real x, to 1e-14 absolute for
 // |x| <= 4 (where the feed patterns use them) and 1e-10 beyond.
 // Example: besselJ0(1) = 0.765197686557966, besselJ1(1) = 0.440050585744934.
