@@ -2,10 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # The browser build (Emscripten): the web view over the same core, linked
-# into one script with the WebAssembly inside it, so that the page works
-# from any folder of a static host and straight from the disk (file://,
-# where browsers fetch no .wasm); the site around it and its zip; and its
-# tests (tests/web).
+# twice: for the served site, a script and its WebAssembly; for the zip
+# that opens from the disk (file://, where browsers fetch no .wasm), one
+# script with the WebAssembly inside. The site around it and its zip; and
+# its tests (tests/web).
 add_library(planner_markup STATIC window/web/form_markup.cpp window/web/markup.cpp
   window/web/rules.cpp)
 target_link_libraries(planner_markup PUBLIC planner_core)
@@ -16,16 +16,27 @@ target_link_libraries(planner_web PUBLIC planner_markup)
 # Node runs what is built for it as the toolchain's cross-compiling emulator.
 set(node_options -sENVIRONMENT=node -sSINGLE_FILE=1 -sWASM_ASYNC_COMPILATION=0 -sEXIT_RUNTIME=1)
 
-# One script, compiled at once (an asynchronous compile of the embedded
-# module would first try to fetch it, which the page's policy forbids), no
-# eval (the policy forbids that too), no file system.
+# The served site: the script and its WebAssembly apart, so that the
+# browser compiles the module while it downloads it; no eval (the page's
+# policy forbids it, and allows WebAssembly's compile alone), no file
+# system.
 set(site ${PROJECT_BINARY_DIR}/site)
+set(web_link_options --bind -sENVIRONMENT=web -sDYNAMIC_EXECUTION=0 -sMALLOC=emmalloc
+  -sFILESYSTEM=0 -sSUPPORT_LONGJMP=0 "-sINCOMING_MODULE_JS_API=[]")
 add_executable(planner app/web_main.cpp)
 target_link_libraries(planner PRIVATE planner_web)
 set_target_properties(planner PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site})
-target_link_options(planner PRIVATE --bind -sENVIRONMENT=web -sDYNAMIC_EXECUTION=0
-  -sSINGLE_FILE=1 -sWASM_ASYNC_COMPILATION=0 -sMALLOC=emmalloc -sFILESYSTEM=0
-  -sSUPPORT_LONGJMP=0 "-sINCOMING_MODULE_JS_API=[]")
+target_link_options(planner PRIVATE ${web_link_options})
+# The zip, opened from the disk, where browsers fetch no .wasm file: one
+# script with the WebAssembly inside, compiled at once (an asynchronous
+# compile of the embedded module would first try to fetch it).
+set(from_disk ${PROJECT_BINARY_DIR}/from-disk)
+add_executable(planner_from_disk app/web_main.cpp)
+target_link_libraries(planner_from_disk PRIVATE planner_web)
+set_target_properties(planner_from_disk PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${from_disk}
+  OUTPUT_NAME planner)
+target_link_options(planner_from_disk PRIVATE ${web_link_options} -sSINGLE_FILE=1
+  -sWASM_ASYNC_COMPILATION=0)
 
 # The page's policy: its own files only, no script but its own, no eval
 # but WebAssembly's, and no string into an HTML or script sink: only the
@@ -50,11 +61,12 @@ add_custom_command(OUTPUT ${site}/planner.css
           ${PROJECT_SOURCE_DIR}/window/web/planner.css ${site}/planner.css
   DEPENDS render_site ${PROJECT_SOURCE_DIR}/window/web/planner.css VERBATIM)
 # The site's files, this list and nothing else: what the worker keeps for
-# offline use and what the zip holds, whatever else the folder may hold.
-set(site_files index.html planner.css planner.js)
+# offline use and what the zip holds (its script the one from the disk,
+# the WebAssembly inside), whatever else the folder may hold.
+set(site_files index.html planner.css planner.js planner.wasm)
 foreach(file window/web/noscript.css window/web/manifest.webmanifest
     resources/planner-16.png resources/planner-32.png resources/planner-192.png
-    resources/planner-512.png resources/planner-maskable-512.png)
+    resources/planner.svg resources/planner-maskable.svg)
   get_filename_component(name ${file} NAME)
   add_custom_command(OUTPUT ${site}/${name}
     COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/${file} ${site}/${name}
@@ -62,7 +74,7 @@ foreach(file window/web/noscript.css window/web/manifest.webmanifest
   list(APPEND site_files ${name})
 endforeach()
 list(TRANSFORM site_files PREPEND ${site}/ OUTPUT_VARIABLE site_paths)
-list(REMOVE_ITEM site_paths ${site}/planner.js) # the target's own output
+list(REMOVE_ITEM site_paths ${site}/planner.js ${site}/planner.wasm) # the target's own output
 
 # The service worker, last: it lists every other file and is named for them.
 add_custom_command(OUTPUT ${site}/sw.js
@@ -71,20 +83,28 @@ add_custom_command(OUTPUT ${site}/sw.js
           -P ${PROJECT_SOURCE_DIR}/cmake/ServiceWorker.cmake
   DEPENDS planner ${site_paths} ${PROJECT_SOURCE_DIR}/window/web/sw.js.in
           ${PROJECT_SOURCE_DIR}/cmake/ServiceWorker.cmake VERBATIM)
-# The worker and the hosts' headers are the site's too, but not for it to keep.
-set(shipped ${site_files} sw.js _headers)
 
-# The zip: one folder, dish-planner-<version>-web/, to unpack and open.
+# The zip: one folder, dish-planner-<version>-web/, to unpack and open:
+# the site's files with the script from the disk, and a worker of its own
+# that lists them, should the folder be served after all.
 set(web_zip ${PROJECT_BINARY_DIR}/${PLANNER_ARTEFACT}-web.zip)
 set(zip_root ${PLANNER_ARTEFACT}-web)
-list(TRANSFORM shipped PREPEND ${site}/ OUTPUT_VARIABLE shipped_paths)
+set(zip_files ${site_files})
+list(REMOVE_ITEM zip_files planner.wasm)
+set(zip_copied ${zip_files} _headers)
+list(REMOVE_ITEM zip_copied planner.js)
+list(TRANSFORM zip_copied PREPEND ${site}/ OUTPUT_VARIABLE zip_paths)
+set(zip_folder ${PROJECT_BINARY_DIR}/zip/${zip_root})
 add_custom_command(OUTPUT ${web_zip}
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${PROJECT_BINARY_DIR}/zip
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/zip/${zip_root}
-  COMMAND ${CMAKE_COMMAND} -E copy ${shipped_paths} ${PROJECT_BINARY_DIR}/zip/${zip_root}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${zip_folder}
+  COMMAND ${CMAKE_COMMAND} -E copy ${zip_paths} ${from_disk}/planner.js ${zip_folder}
+  COMMAND ${CMAKE_COMMAND} -DSITE=${zip_folder} "-DFILES=${zip_files}"
+          -DTEMPLATE=${PROJECT_SOURCE_DIR}/window/web/sw.js.in
+          -P ${PROJECT_SOURCE_DIR}/cmake/ServiceWorker.cmake
   COMMAND ${CMAKE_COMMAND} -E chdir ${PROJECT_BINARY_DIR}/zip
           ${CMAKE_COMMAND} -E tar cf ${web_zip} --format=zip ${zip_root}
-  DEPENDS planner ${site_paths} ${site}/sw.js VERBATIM)
+  DEPENDS planner planner_from_disk ${site_paths} ${site}/sw.js VERBATIM)
 add_custom_target(site ALL DEPENDS ${site_paths} ${site}/sw.js ${web_zip})
 
 include(CTest)

@@ -16,6 +16,8 @@
 //   "text TARGET"      what the field holds
 //   "shown TARGET"     "yes" or "no"
 //   "caption TARGET"   a button's caption
+//   "chosen TARGET"    the option a choice or list stands at, from 0
+//   "name TARGET"      the field's name for readers
 //   "focus"            the target with the focus
 //   "clipboard"        what a copy left there
 //   "picture"          how many points the picture draws where the core
@@ -41,7 +43,8 @@ struct Step {
     // "type", "paste by keys", "paste by the menu" (the clipboard's own text
     // where text is ""), "press", "choose" (text the option's number),
     // "tab" (to the next field or button), "reopen" (the form's window
-    // closed and opened again, where it has one)
+    // closed and opened again, where it has one), "frequency" (the
+    // window's frequency bar moved to text's value)
     std::string_view action, target, text;
     std::vector<std::pair<std::string_view, std::string_view>> expect;
 };
@@ -66,7 +69,8 @@ inline const std::vector<Scenario> scenarios = {
             {"result Surface error, RMS", "0.0408 in (1.036 mm)"},
             {"result Furthest from the curve", "point 3, 0.0714 in (1.814 mm) below it"}, {"picture", "7"},
             {"caption set", "Set the planner to 24 inches, 3.0 deep"}, {"said", "Focal length 11.873 in"}}},
-        {"press", "add", "", {{"focus", "rows 7 0"}, {"text rows 7 0", ""}}},
+        {"frequency", "", "2401", {{"result Gain lost at 2401 MHz", "0.05 dB"}}},
+        {"press", "add", "", {{"focus", "rows 7 0"}, {"text rows 7 0", ""}, {"name rows 7 1", "Depth 8"}}},
         {"tab", "", "", {{"focus", "rows 7 1"}}},
         {"tab", "", "", {{"focus", "add"}}},
         {"type", "rows 7 1", "x", {{"problem rows 7 1", "Depth 8: \u201cx\u201d is not a number"}, {"results", ""}}},
@@ -77,8 +81,9 @@ inline const std::vector<Scenario> scenarios = {
         {"paste by the menu", "rows 0 0", "", {{"text rows 2 1", "2.7667"}, {"result Surface error, RMS", "0.0408 in"}}},
         {"press", "set", "", {{"window", "24 3"}}}}},
     {"an offset dish typed, refused, mended", 0, 2400, {
-        {"choose", "shape", "1", {{"shown diameter", "no"}, {"shown width", "yes"}, {"results", ""}}},
-        {"choose", "unit", "1", {}},
+        {"choose", "shape", "1", {{"shown diameter", "no"}, {"shown width", "yes"}, {"results", ""},
+                                  {"chosen shape", "1"}}},
+        {"choose", "unit", "1", {{"chosen unit", "1"}, {"name width", "Width, across"}}},
         {"type", "width", "460", {}},
         {"type", "height", "400", {{"problem depth", "Greatest depth: type a number."}}},
         {"type", "depth", "43", {{"problem width", "Width, across: more than the height"}, {"results", ""}}},

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <stdexcept>
 
 #include "builder/antenna.h"
 #include "builder/feed_physics.h"
@@ -85,7 +86,10 @@ public:
             tab();
         else if (a == "reopen")
             return; // the presenter outlives any window
-        else {      // a paste, by keys or by the menu
+        else if (a == "frequency") {
+            s_.moved(Ctl::vsbFreq, std::int16_t(std::stoi(std::string(step.text))));
+            apply(s_.followWindow()); // as a view does once the window is shown
+        } else {                      // a paste, by keys or by the menu
             const auto changes =
                 s_.pasted(form_, at, step.text.empty() ? clipboard_ : std::string(step.text));
             REQUIRE(changes);
@@ -147,6 +151,10 @@ std::string PresenterDriver::look(std::string_view key, const form::Cell& at)
         return item->shown ? "yes" : "no";
     if (k == "caption")
         return item->words;
+    if (k == "chosen")
+        return std::to_string(item->chosen);
+    if (k == "name")
+        return p.label(at);
     if (k == "focus")
         return worked::targetName(spec(), focus_);
     if (k == "clipboard")
@@ -224,6 +232,68 @@ TEST_CASE("pasting rows as spreadsheets and notebooks write them")
     at2400(s);
     CHECK_FALSE(s.pasted(checkForm, {item(s, "rows"), 0, 0}, "1,6667\n")); // one figure
     CHECK_FALSE(s.pasted(checkForm, {item(s, "diameter")}, "1\t2"));       // not into a row
+    const auto rowsProblem = [&] { return check(s).item(item(s, "rows")).problem; };
+    s.pressed(checkForm, item(s, "paste"), "");
+    CHECK(rowsProblem().starts_with("Measurements: the clipboard holds no figures"));
+    s.pressed(checkForm, item(s, "paste"), std::nullopt);
+    CHECK(rowsProblem().starts_with("Measurements: the clipboard could not be read"));
+    for (int r = 7; r < 100; ++r)
+        s.pressed(checkForm, item(s, "add"));
+    CHECK_EQ(check(s).rows(item(s, "rows")), 100);
+    const FormChanges full = s.pressed(checkForm, item(s, "add"));
+    CHECK((check(s).rows(item(s, "rows")) == 100 &&
+           full.at(0).second.tell.starts_with("The form takes 100")));
+}
+
+// The feed takes the dish the check found, with its surface error, and
+// follows the check and the window: 24 in, f = 301.57 mm, 1.036 mm RMS at
+// 124.914 mm keeps exp(-(4 pi 1.036 / 124.914)^2) = 98.9%; on the curve,
+// all of it.
+TEST_CASE("the feed follows the dish checked and the window")
+{
+    Session s;
+    at2400(s);
+    s.typed(checkForm, {item(s, "diameter")}, "24");
+    s.pasted(checkForm, {item(s, "rows"), 0, 0}, worked::perturbed);
+    const int feedForm = 1;
+    const form::Presenter& feed = s.forms()[feedForm];
+    const auto at = [&](std::string_view id) { return form::itemNamed(feed.spec(), id); };
+    s.chose(feedForm, at("dish"), 1);
+    s.chose(feedForm, at("unit"), 1);
+    s.typed(feedForm, {at("can")}, "85");
+    const auto shown = [&](std::string_view label) {
+        for (const Result& r : feed.item(at("results")).results)
+            if (r.label == label)
+                return r.value;
+        return std::string();
+    };
+    CHECK(feed.item(at("dish-words"))
+              .words.starts_with("A dish 609.6 mm (24 in) across, its focus 301.57 mm (11.873 in) "
+                                 "from the vertex: F/D 0.495"));
+    CHECK(shown("Surface, by Ruze's rule").starts_with("98.9%"));
+    s.typed(checkForm, {item(s, "rows"), 2, 1}, "2.6667");
+    CHECK(shown("Surface, by Ruze's rule").starts_with("100%"));
+    s.moved(Ctl::vsbFreq, 2401);
+    CHECK(shown("Gain at 2401 MHz").empty()); // behind the window until it follows
+    const FormChanges followed = s.followWindow();
+    CHECK((!followed.empty() && !shown("Gain at 2401 MHz").empty()));
+    CHECK(s.followWindow().empty());
+}
+
+// A tool that fails gives a sentence and no figure; nothing escapes.
+TEST_CASE("a tool that throws")
+{
+    struct Failing : form::Tool {
+        form::Spec s{"failing", "Failing", {{form::Kind::Results, "results", "", {}}}, 0, 0};
+        const form::Spec& spec() const override { return s; }
+        void evaluate(const form::Typed&, const form::Context&, form::Outcome& out) const override
+        {
+            out.items[0].results = {{"half", "worked"}};
+            throw std::runtime_error("no");
+        }
+    } failing;
+    const form::Presenter p(failing, {});
+    CHECK((p.item(0).results.empty() && p.said().starts_with("These figures could not be")));
 }
 
 // The feed's physics against figures worked by hand or in closed form,

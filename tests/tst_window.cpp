@@ -286,6 +286,11 @@ public:
             REQUIRE(!form_->isVisible());
             return open();
         }
+        if (a == "frequency") {
+            win_.keyTo("vsbFreq", std::stoi(std::string(step.text)));
+            QApplication::processEvents(); // the forms follow the window once it is shown
+            return QApplication::setActiveWindow(form_);
+        }
         if (a == "choose")
             return choose(at.item, std::stoi(std::string(step.text)));
         QWidget* w = form_->widget(at);
@@ -399,6 +404,15 @@ std::string QtDriver::look(std::string_view key, const planner::form::Cell& at)
         return form_->box(at.item)->isVisibleTo(form_) ? "yes" : "no";
     if (k == "caption")
         return static_cast<QPushButton*>(form_->widget(at))->text().toStdString();
+    if (k == "chosen") {
+        if (spec().items[at.item].kind == planner::form::Kind::List)
+            return std::to_string(static_cast<QComboBox*>(form_->widget(at))->currentIndex());
+        for (int o = 0;; ++o)
+            if (static_cast<QRadioButton*>(form_->option(at.item, o))->isChecked())
+                return std::to_string(o);
+    }
+    if (k == "name")
+        return form_->widget(at)->accessibleName().toStdString();
     if (k == "focus")
         return focused();
     if (k == "clipboard")

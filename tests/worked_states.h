@@ -215,6 +215,9 @@ inline const std::vector<Paste> pastes = {
     {"Unicode's line and paragraph separators, NEL", "1\t2\xE2\x80\xA8" "3\t4\xE2\x80\xA9" "5\t6\xC2\x85" "7\t8",
      {{"1", "2"}, {"3", "4"}, {"5", "6"}, {"7", "8"}}, ""},
     {"a byte-order mark, a no-break space", "\xEF\xBB\xBF" "1\t2\n3\xC2\xA0" "4", {{"1", "2"}, {"3", "4"}}, ""},
+    {"blanks about tabbed fields, a blank before a comma", "4 \t 5 \n12.5 ,3.1", {{"4", "5"}, {"12.5", "3.1"}}, ""},
+    {"more rows than the form opens with", "1 1\n2 2\n3 3\n4 4\n5 5\n6 6\n7 7\n8 8\n9 9",
+     {{"1", "1"}, {"2", "2"}, {"3", "3"}, {"4", "4"}, {"5", "5"}, {"6", "6"}, {"7", "7"}, {"8", "8"}, {"9", "9"}}, ""},
     {"a field of blanks is empty", "1;  ;2", {}, "Measurements: line 1 has a column more, \u201c2\u201d"},
     {"a third column", "0\t0\n1\t0\t0.5\n", {}, "Measurements: line 2 has a column more, \u201c0.5\u201d"},
     {"more rows than the form takes", "", {}, "Measurements: the text holds 101 rows, and from here the form takes 100"}};

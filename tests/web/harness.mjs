@@ -26,7 +26,14 @@ export const tables = process.env.PLANNER_TABLES && JSON.parse(readFileSync(proc
 export const siteFiles = process.env.PLANNER_SITE_FILES?.split(',');
 export const idOf = name => tables.controls.find(c => c.name === name).id; // the view's own
 const desktop = { width: 1000, height: 700 }; // every engine's viewport unless given
-const types = { '.html': 'text/html', '.css': 'text/css', '.js': 'text/javascript', '.png': 'image/png' };
+const types = {
+    '.html': 'text/html',
+    '.css': 'text/css',
+    '.js': 'text/javascript',
+    '.png': 'image/png',
+    '.wasm': 'application/wasm',
+    '.svg': 'image/svg+xml',
+};
 
 // The site served and a Chromium for a test file's whole run, ready once
 // its tests begin: shared.server, shared.browser.
@@ -307,7 +314,15 @@ export async function runScenario(d, sc, paste, pixels) {
     for (const [i, step] of sc.steps.entries()) {
         const where = `${sc.name}, step ${i + 1}: ${step.action} ${step.target}`;
         if (step.action === 'tab') await d.press('Tab');
-        else if (step.action === 'press') await d.run(([e]) => document.getElementById(e).click(), id(step.target));
+        else if (step.action === 'frequency') {
+            // the bar by keys from where it stands; the forms follow once the window is shown
+            const bar = idOf('vsbFreq'),
+                now = Number(await d.run(([bar]) => document.getElementById(bar).getAttribute('aria-valuenow'), bar));
+            await d.run(([bar]) => document.getElementById(bar).focus(), bar);
+            for (let v = now; v !== Number(step.text); v += Math.sign(Number(step.text) - v))
+                await d.press(Number(step.text) > v ? 'ArrowDown' : 'ArrowUp');
+            await d.run(() => new Promise(done => setTimeout(done, 50))); // the page's next turns
+        } else if (step.action === 'press') await d.run(([e]) => document.getElementById(e).click(), id(step.target));
         else if (step.action === 'choose')
             await d.run(
                 ([e, option]) => {
@@ -361,6 +376,12 @@ async function lookAt(d, spec, key, id, pixels) {
             if (word === 'text') return byId(e).value;
             if (word === 'shown') return byId(`${e}-item`).hidden ? 'no' : 'yes';
             if (word === 'caption') return byId(e).textContent;
+            if (word === 'chosen') {
+                const radios = [...document.querySelectorAll(`input[type=radio][name="${e}"]`)];
+                return String(radios.length ? radios.findIndex(r => r.checked) : byId(e).selectedIndex);
+            }
+            if (word === 'name')
+                return byId(e).getAttribute('aria-label') ?? document.querySelector(`label[for="${e}"]`).textContent;
             if (word === 'focus') return document.activeElement.id.slice(formId.length + 1).replaceAll('-', ' ');
             if (word === 'clipboard') return navigator.clipboard.readText();
             if (word === 'said') return byId(`${formId}-said`).textContent;

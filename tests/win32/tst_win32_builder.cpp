@@ -239,6 +239,10 @@ void Win32Driver::act(const worked::Step& step, const planner::form::Cell& at)
         REQUIRE(!IsWindowVisible(form_->hwnd()));
         return open();
     }
+    if (a == "frequency") { // the forms follow once the window has handled it
+        moveTo(win_, "vsbFreq", std::stoi(string(step.text)), 1);
+        return void(win_.w.handleWaiting());
+    }
     const bool choice = a == "choose";
     const int option = choice ? std::stoi(string(step.text)) : 0;
     if (choice && spec().items[at.item].kind == planner::form::Kind::Choice) {
@@ -339,6 +343,15 @@ string Win32Driver::look(std::string_view key, const planner::form::Cell& at)
         return IsWindowVisible(form_->box(at.item)) ? "yes" : "no";
     if (k == "caption")
         return text(form_->control(at));
+    if (k == "chosen") {
+        if (spec().items[at.item].kind == planner::form::Kind::List)
+            return to_string(SendMessageW(form_->control(at), CB_GETCURSEL, 0, 0));
+        for (int o = 0;; ++o)
+            if (SendMessageW(form_->option(at.item, o), BM_GETCHECK, 0, 0) == BST_CHECKED)
+                return to_string(o);
+    }
+    if (k == "name")
+        return Reader(form_->control(at)).name();
     if (k == "focus")
         return focused();
     if (k == "clipboard")

@@ -62,6 +62,7 @@ FormView::FormView(Session& session, int f, std::function<void(const FormChanges
         bind(i);
     for (int i = 0; i < int(items_.size()); ++i)
         redraw(i);
+    removeAttribute(byId(std::string(presenter().spec().id)), "inert"); // the user's now
 }
 
 FormView::~FormView()
@@ -78,7 +79,11 @@ void FormView::bind(int i)
     Shown& s = items_[i];
     const std::string name = idOf(spec, i);
     s.box = byId(name + "-item");
+    // What the build wrote may be behind the presenter: the first redraw
+    // writes every part again.
     s.last = presenter().item(i);
+    s.last.shown = !s.last.shown, s.last.chosen = -1, s.last.words = "\x01";
+    s.last.results = {{"\x01", ""}}, s.last.picture.alternative = "\x01";
     switch (item.kind) {
     case form::Kind::Text:
     case form::Kind::Notes:
@@ -118,12 +123,10 @@ void FormView::bind(int i)
         break;
     case form::Kind::Results:
         s.results = byId(name + "-list");
-        s.last.results.clear(); // the build wrote none
         break;
     case form::Kind::Picture:
         s.svg = byId(name + "-svg");
         s.alternative = byId(name + "-alternative");
-        s.last.picture = {}; // the view draws it
         break;
     case form::Kind::Heading:
         break;

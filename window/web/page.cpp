@@ -63,6 +63,7 @@ private:
     void bind(int row);
     void apply(const Update& u);
     void applyForms(const FormChanges& changes);
+    void takeForms();
     void show(int row);
     void key(const val& event);
     void end();
@@ -107,10 +108,9 @@ Page::Page() : window_(byId("window")), live_(byId("announcement")), labels_(con
     listen(val::global("window"), "beforeprint",
            [this](const val&) { drawTemplate(byId("template"), session_.dishTemplate()); });
     listen(byId("print"), "click", [](const val&) { val::global("window").call<void>("print"); });
-    session_.followWindow(); // the forms as the build wrote them: as the window loaded
-    for (int f = 0; f < session_.forms().count(); ++f)
-        forms_.push_back(std::make_unique<FormView>(
-            session_, f, [this](const FormChanges& c) { applyForms(c); }));
+    // The builder's forms once the window is ready, in a task of their own.
+    emscripten_set_timeout(
+        [](void* page) { entered([page] { static_cast<Page*>(page)->takeForms(); }); }, 0, this);
     keepOffline();
 }
 
@@ -182,6 +182,16 @@ void Page::apply(const Update& u)
     }
     if (u.close)
         end();
+}
+
+// Each form's view takes its section over, the forms brought up to the
+// window first (the build wrote them as the window loaded).
+void Page::takeForms()
+{
+    applyForms(session_.followWindow());
+    for (int f = 0; f < session_.forms().count(); ++f)
+        forms_.push_back(std::make_unique<FormView>(
+            session_, f, [this](const FormChanges& c) { applyForms(c); }));
 }
 
 // Each form's update to its view; a setting moves the bars as a released

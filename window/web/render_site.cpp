@@ -6,7 +6,8 @@
 // every figure before its script has run. In the page, the window as
 // Form_Load leaves it in place of the empty #window, and the window's
 // title for each {{title}}, and each builder's form in a section of its
-// own where the template has <div id="forms"></div>; in
+// own where the template has <div id="forms"></div>, inert until its view
+// takes it over; in
 // the style sheet, the window's size for each
 // (--designed) media condition, and the rules that place every control,
 // without the notes for the source's reader.
@@ -68,7 +69,7 @@ int main(int argc, char** argv)
         std::string forms;
         for (int f = 0; f < session.forms().count(); ++f)
             forms += "<section class=\"form\" id=\"" + std::string(session.forms()[f].spec().id) +
-                     "\">" + planner::web::formMarkup(session.forms()[f]) + "</section>\n";
+                     "\" inert>" + planner::web::formMarkup(session.forms()[f]) + "</section>\n";
         rt::replaceAll(text, "<div id=\"forms\"></div>", forms);
     }
     std::ofstream out(argv[3]);
