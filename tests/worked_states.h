@@ -216,6 +216,8 @@ inline const std::vector<Paste> pastes = {
      {{"1", "2"}, {"3", "4"}, {"5", "6"}, {"7", "8"}}, ""},
     {"a byte-order mark, a no-break space", "\xEF\xBB\xBF" "1\t2\n3\xC2\xA0" "4", {{"1", "2"}, {"3", "4"}}, ""},
     {"blanks about tabbed fields, a blank before a comma", "4 \t 5 \n12.5 ,3.1", {{"4", "5"}, {"12.5", "3.1"}}, ""},
+    {"a lone figure a line: its position", "7\n8", {{"7", ""}, {"8", ""}}, ""},
+    {"one line, its pair apart by blanks", "12 3", {{"12", "3"}}, ""},
     {"more rows than the form opens with", "1 1\n2 2\n3 3\n4 4\n5 5\n6 6\n7 7\n8 8\n9 9",
      {{"1", "1"}, {"2", "2"}, {"3", "3"}, {"4", "4"}, {"5", "5"}, {"6", "6"}, {"7", "7"}, {"8", "8"}, {"9", "9"}}, ""},
     {"a field of blanks is empty", "1;  ;2", {}, "Measurements: line 1 has a column more, \u201c2\u201d"},
