@@ -21,8 +21,9 @@ set(node_options -sENVIRONMENT=node -sSINGLE_FILE=1 -sWASM_ASYNC_COMPILATION=0 -
 # policy forbids it, and allows WebAssembly's compile alone), no file
 # system.
 set(site ${PROJECT_BINARY_DIR}/site)
-set(web_link_options --bind -sENVIRONMENT=web -sDYNAMIC_EXECUTION=0 -sMALLOC=emmalloc
-  -sFILESYSTEM=0 -sSUPPORT_LONGJMP=0 "-sINCOMING_MODULE_JS_API=[]")
+set(web_objects ${PROJECT_SOURCE_DIR}/window/web/objects.js)
+set(web_link_options -sENVIRONMENT=web -sDYNAMIC_EXECUTION=0 -sMALLOC=emmalloc
+  -sFILESYSTEM=0 -sSUPPORT_LONGJMP=0 "-sINCOMING_MODULE_JS_API=[]" --pre-js ${web_objects})
 add_executable(planner app/web_main.cpp)
 target_link_libraries(planner PRIVATE planner_web)
 set_target_properties(planner PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site})
@@ -37,6 +38,7 @@ set_target_properties(planner_from_disk PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${fr
   OUTPUT_NAME planner)
 target_link_options(planner_from_disk PRIVATE ${web_link_options} -sSINGLE_FILE=1
   -sWASM_ASYNC_COMPILATION=0)
+set_target_properties(planner planner_from_disk PROPERTIES LINK_DEPENDS ${web_objects})
 
 # The page's policy: its own files only, no script but its own, no eval
 # but WebAssembly's, and no string into an HTML or script sink: only the

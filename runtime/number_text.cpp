@@ -3,59 +3,83 @@
 
 #include "runtime/number_text.h"
 
-#include <array>
-#include <cerrno>
-#include <charconv>
-#include <clocale>
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <limits>
-#include <locale.h>
+#include <string>
+#else
+#include <array>
+#include <charconv>
+#endif
+
+#ifdef __EMSCRIPTEN__
+// "%.15g" from the engine's toExponential, which rounds to the nearest as
+// printf does but takes the larger of an exact tie: there the odd last
+// digit is brought down to the even one, the tie checked on the double's
+// exact value (its significand times a power of two) in whole numbers.
+// Example: 123456789012344.5 is 1.23456789012345e+14 to toExponential,
+// "123456789012344" to printf.
+// clang-format off
+EM_JS(void, numtext_general15, (double d, char* out, int size), {
+    const a = Math.abs(d);
+    const [mantissa, power] = a.toExponential(14).split("e");
+    const exponent = Number(power);
+    let digits = mantissa.split(".").join("");
+    if (a !== 0 && "13579".includes(digits[14]) && a.toExponential(15).endsWith("5e" + power)) {
+        // BigInt(n), not literals, which the module's optimiser cannot read
+        const big = BigInt, one = big(1), two = big(2), ten = big(10);
+        const bits = new BigUint64Array(new Float64Array([a]).buffer)[0];
+        const biased = Number(bits >> big(52));
+        const fraction = bits & ((one << big(52)) - one);
+        const significand = biased ? fraction | (one << big(52)) : fraction;
+        const twos = (biased || 1) - 1075, tens = exponent - 14;
+        // a == (digits - 1/2) * 10^tens, both sides times 2, in whole numbers
+        let left = two * significand, right = two * big(digits) - one;
+        if (twos >= 0) left <<= big(twos); else right <<= big(-twos);
+        if (tens >= 0) right *= ten ** big(tens); else left *= ten ** big(-tens);
+        if (left === right)
+            digits = (big(digits) - one).toString();
+    }
+    // %g: fixed from 1e-4 up to 1e15, else with an exponent of two digits
+    // at least; no trailing zeros after the point, nor a bare point.
+    const fixed = exponent >= -4 && exponent < 15;
+    let text = !fixed ? digits[0] + "." + digits.slice(1)
+             : exponent >= 0 ? digits.slice(0, exponent + 1) + "." + digits.slice(exponent + 1)
+             : "0." + "0".repeat(-exponent - 1) + digits;
+    let end = text.length;
+    while (text[end - 1] === "0")
+        --end;
+    if (text[end - 1] === ".")
+        --end;
+    text = text.slice(0, end);
+    if (!fixed)
+        text += "e" + (exponent < 0 ? "-" : "+") + String(Math.abs(exponent)).padStart(2, "0");
+    stringToUTF8((d < 0 || Object.is(d, -0) ? "-" : "") + text, out, size);
+});
+EM_JS(double, numtext_decimal, (const char* text), { return Number(UTF8ToString(text)); });
+// clang-format on
+#endif
 
 namespace rt::numtext {
 
-namespace {
-
-#if !PLANNER_NUMTEXT_STANDARD
-// The C locale on this thread for as long as it lives: a full stop for the
-// decimal point, whatever LC_NUMERIC the process has set.
-class InCLocale {
-public:
-    InCLocale() : before_(uselocale(cLocale())) {}
-    ~InCLocale() { uselocale(before_); }
-    InCLocale(const InCLocale&) = delete;
-    InCLocale& operator=(const InCLocale&) = delete;
-
-private:
-    static locale_t cLocale()
-    {
-        static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
-        return c;
-    }
-    locale_t before_;
-};
-
-std::string general15C(double d)
+#ifdef __EMSCRIPTEN__
+std::string general15(double d)
 {
-    std::array<char, 32> buf{};
-    const InCLocale c;
-    const int n = std::snprintf(buf.data(), buf.size(), "%.15g", d);
-    return std::string(buf.data(), n > 0 ? std::size_t(n) : 0);
+    char buf[32]; // "-1.23456789012345e-308" and its terminator
+    numtext_general15(d, buf, sizeof buf);
+    return buf;
 }
 
-std::optional<double> decimalC(std::string_view text)
+std::optional<double> decimal(std::string_view text)
 {
-    const std::string s(text);
-    const InCLocale c;
-    errno = 0;
-    const double d = std::strtod(s.c_str(), nullptr);
-    if (errno == ERANGE && (std::isinf(d) || d == 0.0))
+    const double d = numtext_decimal(std::string(text).c_str());
+    if (std::isinf(d) || d == 0.0) // the text is no zero: it lies beyond the doubles
         return std::nullopt;
-    return d; // a subnormal is ERANGE too, and counts
+    return d;
 }
 #else
-std::string general15Standard(double d)
+std::string general15(double d)
 {
     std::array<char, 32> buf{};
     const auto end =
@@ -63,7 +87,7 @@ std::string general15Standard(double d)
     return std::string(buf.data(), end);
 }
 
-std::optional<double> decimalStandard(std::string_view text)
+std::optional<double> decimal(std::string_view text)
 {
     double d = 0.0;
     const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), d);
@@ -72,25 +96,5 @@ std::optional<double> decimalStandard(std::string_view text)
     return d;
 }
 #endif
-
-} // namespace
-
-std::string general15(double d)
-{
-#if PLANNER_NUMTEXT_STANDARD
-    return general15Standard(d);
-#else
-    return general15C(d);
-#endif
-}
-
-std::optional<double> decimal(std::string_view text)
-{
-#if PLANNER_NUMTEXT_STANDARD
-    return decimalStandard(text);
-#else
-    return decimalC(text);
-#endif
-}
 
 } // namespace rt::numtext

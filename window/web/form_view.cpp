@@ -13,29 +13,22 @@
 
 namespace planner::web {
 
-using emscripten::val;
-
 namespace {
 
-val byId(const std::string& id)
+void setAttribute(const Object& e, const char* name, const std::string& value)
 {
-    return document().call<val>("getElementById", val(id));
+    e.call("setAttribute", name, value);
 }
 
-void setAttribute(const val& e, const char* name, const std::string& value)
+void removeAttribute(const Object& e, const char* name)
 {
-    e.call<void>("setAttribute", val(name), val(value));
+    e.call("removeAttribute", name);
 }
 
-void removeAttribute(const val& e, const char* name)
+Object make(const char* tag, const std::string& text)
 {
-    e.call<void>("removeAttribute", val(name));
-}
-
-val make(const char* tag, const std::string& text)
-{
-    val e = document().call<val>("createElement", val(tag));
-    e.set("textContent", val(text));
+    Object e = Object::created(tag);
+    e.setText("textContent", text);
     return e;
 }
 
@@ -44,25 +37,23 @@ val make(const char* tag, const std::string& text)
 // An item's elements, and what they show now, so that a change writes only
 // what differs.
 struct FormView::Shown {
-    val box = val::null(), words = val::null(), list = val::null(), button = val::null();
-    val table = val::null(), problems = val::null(), results = val::null(), svg = val::null(),
-        alternative = val::null();
-    std::vector<val> options;
-    std::vector<std::vector<val>> fields;
+    Object box, words, list, button, table, problems, results, svg, alternative;
+    std::vector<Object> options;
+    std::vector<std::vector<Object>> fields;
     std::vector<std::vector<std::string>> problemShown;
     form::ItemState last;
 };
 
 FormView::FormView(Session& session, int f, std::function<void(const FormChanges&)> host)
     : session_(session), form_(f), host_(std::move(host)),
-      said_(byId(std::string(session.forms()[f].spec().id) + "-said"))
+      said_(Object::byId(std::string(session.forms()[f].spec().id) + "-said"))
 {
     items_.resize(presenter().spec().items.size());
     for (int i = 0; i < int(items_.size()); ++i)
         bind(i);
     for (int i = 0; i < int(items_.size()); ++i)
         redraw(i);
-    removeAttribute(byId(std::string(presenter().spec().id)), "inert"); // the user's now
+    removeAttribute(Object::byId(std::string(presenter().spec().id)), "inert"); // the user's now
 }
 
 FormView::~FormView()
@@ -78,7 +69,7 @@ void FormView::bind(int i)
     const form::Item& item = spec.items[i];
     Shown& s = items_[i];
     const std::string name = idOf(spec, i);
-    s.box = byId(name + "-item");
+    s.box = Object::byId(name + "-item");
     // What the build wrote may be behind the presenter: the first redraw
     // writes every part again.
     s.last = presenter().item(i);
@@ -87,46 +78,46 @@ void FormView::bind(int i)
     switch (item.kind) {
     case form::Kind::Text:
     case form::Kind::Notes:
-        s.words = byId(name + "-words");
+        s.words = Object::byId(name + "-words");
         break;
     case form::Kind::Choice:
         for (int o = 0; o < int(item.options.size()); ++o) {
-            s.options.push_back(byId(idOf(spec, {i, -1, o})));
+            s.options.push_back(Object::byId(idOf(spec, {i, -1, o})));
             listen(s.options.back(), "change",
-                   [this, i, o](const val&) { host_(session_.chose(form_, i, o)); });
+                   [this, i, o](const Object&) { host_(session_.chose(form_, i, o)); });
         }
         break;
     case form::Kind::List:
-        s.list = byId(name);
-        listen(s.list, "change", [this, i](const val& e) {
-            host_(session_.chose(form_, i, e["target"]["selectedIndex"].as<int>()));
+        s.list = Object::byId(name);
+        listen(s.list, "change", [this, i](const Object& e) {
+            host_(session_.chose(form_, i, int(e["target"].number("selectedIndex"))));
         });
         break;
     case form::Kind::Field:
-        s.fields = {{byId(name)}};
-        s.problems = byId(problemIdOf(spec, {i}));
+        s.fields = {{Object::byId(name)}};
+        s.problems = Object::byId(problemIdOf(spec, {i}));
         bindField({i}, s.fields[0][0]);
         break;
     case form::Kind::Rows:
-        s.table = byId(name);
-        s.problems = byId(problemIdOf(spec, {i}));
+        s.table = Object::byId(name);
+        s.problems = Object::byId(problemIdOf(spec, {i}));
         for (int r = 0; r < presenter().rows(i); ++r) {
             s.fields.emplace_back();
             for (int c = 0; c < int(item.options.size()); ++c)
-                s.fields[r].push_back(byId(idOf(spec, {i, r, c}))),
+                s.fields[r].push_back(Object::byId(idOf(spec, {i, r, c}))),
                     bindField({i, r, c}, s.fields[r][c]);
         }
         break;
     case form::Kind::Button:
-        s.button = byId(name);
-        listen(s.button, "click", [this, i](const val&) { pressed(i); });
+        s.button = Object::byId(name);
+        listen(s.button, "click", [this, i](const Object&) { pressed(i); });
         break;
     case form::Kind::Results:
-        s.results = byId(name + "-list");
+        s.results = Object::byId(name + "-list");
         break;
     case form::Kind::Picture:
-        s.svg = byId(name + "-svg");
-        s.alternative = byId(name + "-alternative");
+        s.svg = Object::byId(name + "-svg");
+        s.alternative = Object::byId(name + "-alternative");
         break;
     case form::Kind::Heading:
         break;
@@ -134,27 +125,26 @@ void FormView::bind(int i)
 }
 
 // Each keystroke to the session; a row's field takes pasted or dropped pairs.
-void FormView::bindField(const form::Cell& c, const val& input)
+void FormView::bindField(const form::Cell& c, const Object& input)
 {
-    listen(input, "input", [this, c](const val& e) {
-        host_(session_.typed(form_, c, e["target"]["value"].as<std::string>()));
+    listen(input, "input", [this, c](const Object& e) {
+        host_(session_.typed(form_, c, e["target"].text("value")));
     });
     if (c.row < 0)
         return;
-    listen(input, "paste", [this, c](const val& e) { pasted(c, e, "clipboardData"); });
-    listen(input, "drop", [this, c](const val& e) { pasted(c, e, "dataTransfer"); });
+    listen(input, "paste", [this, c](const Object& e) { pasted(c, e, "clipboardData"); });
+    listen(input, "drop", [this, c](const Object& e) { pasted(c, e, "dataTransfer"); });
 }
 
-void FormView::pasted(const form::Cell& c, const val& event, const char* data)
+void FormView::pasted(const form::Cell& c, const Object& event, const char* data)
 {
-    const val transfer = event[data];
-    if (transfer.isNull() || transfer.isUndefined())
+    const Object transfer = event[data];
+    if (transfer.none())
         return;
-    const auto changes =
-        session_.pasted(form_, c, transfer.call<std::string>("getData", val("text")));
+    const auto changes = session_.pasted(form_, c, transfer.callText("getData", "text"));
     if (!changes)
         return; // one figure: the browser pastes it
-    event.call<void>("preventDefault");
+    event.call("preventDefault");
     host_(*changes);
 }
 
@@ -162,17 +152,11 @@ void FormView::pasted(const form::Cell& c, const val& event, const char* data)
 // browser may ask the user to allow, or refuse.
 void FormView::pressed(int i)
 {
-    const val clipboard = val::global("navigator")["clipboard"];
     if (presenter().spec().items[i].action != form::Action::PasteRows)
         return host_(session_.pressed(form_, i));
-    if (clipboard.isUndefined() || clipboard["readText"].isUndefined())
-        return host_(session_.pressed(form_, i, std::nullopt));
-    clipboard.call<val>("readText")
-        .call<void>(
-            "then", function([this, i](const val& text) {
-                host_(session_.pressed(form_, i, text.as<std::string>()));
-            }),
-            function([this, i](const val&) { host_(session_.pressed(form_, i, std::nullopt)); }));
+    readClipboard([this, i](std::optional<std::string> text) {
+        host_(session_.pressed(form_, i, std::move(text)));
+    });
 }
 
 // Rows to the count the form has, each from the template, blank, its
@@ -181,21 +165,22 @@ void FormView::addRows(int i)
 {
     const form::Spec& spec = presenter().spec();
     Shown& s = items_[i];
-    const val model = byId(idOf(spec, i) + "-row")["content"]["firstElementChild"];
+    const Object model = Object::byId(idOf(spec, i) + "-row")["content"]["firstElementChild"];
     for (int r = int(s.fields.size()); r < presenter().rows(i); ++r) {
-        const val row = model.call<val>("cloneNode", val(true));
-        row["firstElementChild"].set("textContent", val(std::to_string(r + 1)));
-        const val inputs = row.call<val>("querySelectorAll", val("input"));
+        const Object row = model.cloned();
+        row["firstElementChild"].setText("textContent", std::to_string(r + 1));
+        const Object inputs = row.callObject("querySelectorAll", "input");
+        const int count = int(inputs.number("length"));
         s.fields.emplace_back();
-        s.problemShown.emplace_back(inputs["length"].as<int>());
-        for (int c = 0; c < inputs["length"].as<int>(); ++c) {
-            val input = inputs[c];
-            input.set("id", val(idOf(spec, {i, r, c})));
+        s.problemShown.emplace_back(count);
+        for (int c = 0; c < count; ++c) {
+            const Object input = inputs[c];
+            input.setText("id", idOf(spec, {i, r, c}));
             setAttribute(input, "aria-label", presenter().label({i, r, c}));
             s.fields[r].push_back(input);
             bindField({i, r, c}, input);
         }
-        s.table.call<void>("append", row);
+        s.table.append(row);
     }
 }
 
@@ -207,18 +192,16 @@ void FormView::apply(const form::Update& u)
         items_[c.item]
             .fields.at(std::max(c.row, 0))
             .at(c.column)
-            .set("value", val(presenter().item(c.item).texts.at(std::max(c.row, 0)).at(c.column)));
+            .setText("value", presenter().item(c.item).texts.at(std::max(c.row, 0)).at(c.column));
     }
     for (const int i : u.changed)
         redraw(i);
     if (u.focus)
-        byId(idOf(spec, *u.focus)).call<void>("focus");
-    const val clipboard = val::global("navigator")["clipboard"];
-    if (!u.clipboard.empty() && !clipboard.isUndefined())
-        clipboard.call<val>("writeText", val(u.clipboard))
-            .call<void>("catch", function([](const val&) {}));
+        Object::byId(idOf(spec, *u.focus)).call("focus");
+    if (!u.clipboard.empty())
+        writeClipboard(u.clipboard);
     if (!u.tell.empty())
-        said_.set("textContent", val(u.tell));
+        said_.setText("textContent", u.tell);
     if (u.pause)
         announceLater();
 }
@@ -229,33 +212,31 @@ void FormView::redraw(int i)
     const form::ItemState& now = presenter().item(i);
     Shown& s = items_[i];
     if (now.shown != s.last.shown)
-        s.box.set("hidden", val(!now.shown));
-    if (!s.words.isNull() && now.words != s.last.words)
-        s.words.set("textContent", val(now.words));
-    if (!s.button.isNull() && presenter().spec().items[i].text.empty() && now.words != s.last.words)
-        s.button.set("textContent", val(now.words));
+        s.box.setFlag("hidden", !now.shown);
+    if (!s.words.none() && now.words != s.last.words)
+        s.words.setText("textContent", now.words);
+    if (!s.button.none() && presenter().spec().items[i].text.empty() && now.words != s.last.words)
+        s.button.setText("textContent", now.words);
     if (!s.options.empty())
-        s.options.at(now.chosen).set("checked", val(true));
-    if (!s.list.isNull() && now.chosen != s.last.chosen)
-        s.list.set("selectedIndex", val(now.chosen));
-    if (!s.table.isNull())
+        s.options.at(now.chosen).setFlag("checked", true);
+    if (!s.list.none() && now.chosen != s.last.chosen)
+        s.list.setNumber("selectedIndex", now.chosen);
+    if (!s.table.none())
         addRows(i);
-    if (!s.problems.isNull())
+    if (!s.problems.none())
         showProblems(i);
-    if (!s.results.isNull() && now.results != s.last.results) {
-        s.results.call<void>("replaceChildren");
+    if (!s.results.none() && now.results != s.last.results) {
+        s.results.call("replaceChildren");
         for (const Result& r : now.results)
-            s.results.call<void>("append", make("dt", r.label), make("dd", r.value));
+            s.results.append(make("dt", r.label)), s.results.append(make("dd", r.value));
     }
-    if (!s.svg.isNull() && !(now.picture == s.last.picture)) {
-        s.svg.call<void>("replaceChildren");
-        setAttribute(s.svg, "viewBox",
-                     "0 0 " + std::to_string(now.picture.width) + " " +
-                         std::to_string(now.picture.height));
+    if (!s.svg.none() && !(now.picture == s.last.picture)) {
+        s.svg.call("replaceChildren");
+        viewBox(s.svg, now.picture.width, now.picture.height);
         SvgPainter painter(s.svg, "currentColor");
         for (const Shape& shape : now.picture.shapes)
             painter.paint(shape);
-        s.alternative.set("textContent", val(now.picture.alternative));
+        s.alternative.setText("textContent", now.picture.alternative);
     }
     s.last = now;
 }
@@ -268,9 +249,9 @@ void FormView::showProblems(int i)
     const form::ItemState& now = presenter().item(i);
     Shown& s = items_[i];
     s.problemShown.resize(s.fields.size());
-    const bool rows = !s.table.isNull();
+    const bool rows = !s.table.none();
     if (rows)
-        s.problems.call<void>("replaceChildren");
+        s.problems.call("replaceChildren");
     bool any = false;
     for (int r = 0; r < int(s.fields.size()) && r < int(now.problems.size()); ++r) {
         s.problemShown[r].resize(s.fields[r].size());
@@ -279,15 +260,15 @@ void FormView::showProblems(int i)
             const form::Cell cell{i, rows ? r : -1, c};
             if (!sentence.empty()) {
                 any = true;
-                val line = rows ? make("p", sentence) : s.problems;
-                line.set("textContent", val(sentence));
-                line.set("id", val(problemIdOf(spec, cell)));
+                const Object line = rows ? make("p", sentence) : s.problems;
+                line.setText("textContent", sentence);
+                line.setText("id", problemIdOf(spec, cell));
                 if (rows)
-                    s.problems.call<void>("append", line);
+                    s.problems.append(line);
             }
             if (sentence == s.problemShown[r][c])
                 continue;
-            const val field = s.fields[r][c];
+            const Object& field = s.fields[r][c];
             if (sentence.empty()) {
                 removeAttribute(field, "aria-invalid"), removeAttribute(field, "aria-describedby");
             } else {
@@ -298,11 +279,11 @@ void FormView::showProblems(int i)
         }
     }
     if (rows && !now.problem.empty())
-        s.problems.call<void>("append", make("p", now.problem)), any = true;
+        s.problems.append(make("p", now.problem)), any = true;
     if (rows)
         now.problem.empty() ? removeAttribute(s.table, "aria-describedby")
                             : setAttribute(s.table, "aria-describedby", problemIdOf(spec, {i}));
-    s.problems.set("hidden", val(!any));
+    s.problems.setFlag("hidden", !any);
 }
 
 // Readers hear the chief figures once typing has paused.
@@ -315,7 +296,7 @@ void FormView::announceLater()
             entered([self] {
                 auto* view = static_cast<FormView*>(self);
                 view->timer_ = 0;
-                view->said_.set("textContent", val(view->presenter().said()));
+                view->said_.setText("textContent", view->presenter().said());
             });
         },
         form::pauseMs, this));

@@ -11,12 +11,11 @@
 // figures once typing pauses. Nothing typed is touched.
 #pragma once
 
-#include <emscripten/val.h>
-
 #include <functional>
 #include <vector>
 
 #include "window/session.h"
+#include "window/web/dom.h"
 
 namespace planner::web {
 
@@ -37,9 +36,9 @@ private:
     struct Shown; // each item's elements, and what they show
 
     void bind(int item);
-    void bindField(const form::Cell& c, const emscripten::val& input);
+    void bindField(const form::Cell& c, const Object& input);
     void addRows(int item);
-    void pasted(const form::Cell& c, const emscripten::val& event, const char* data);
+    void pasted(const form::Cell& c, const Object& event, const char* data);
     void pressed(int item);
     void redraw(int item);
     void showProblems(int item);
@@ -49,7 +48,7 @@ private:
     Session& session_;
     int form_;
     std::function<void(const FormChanges&)> host_;
-    emscripten::val said_;
+    Object said_;
     std::vector<Shown> items_;
     long timer_ = 0;
 };

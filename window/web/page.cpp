@@ -48,13 +48,6 @@ namespace planner::web {
 
 namespace {
 
-using emscripten::val;
-
-val byId(const std::string& id)
-{
-    return document().call<val>("getElementById", id);
-}
-
 class Page {
 public:
     Page();
@@ -65,13 +58,13 @@ private:
     void applyForms(const FormChanges& changes);
     void takeForms();
     void show(int row);
-    void key(const val& event);
+    void key(const Object& event);
     void end();
 
     // A label's two texts, the caption and its spoken form, and what the
     // page shows now, so that a change writes only what differs.
     struct Label {
-        val element, caption, spoken;
+        Object element, caption, spoken;
         std::optional<std::string> shown; // none before the first show
         int height = -1;
         bool hidden = false;
@@ -80,7 +73,7 @@ private:
     Session session_;
     std::vector<std::unique_ptr<FormView>> forms_; // the builder's, below the window
     bool following_ = false;
-    val window_, live_;
+    Object window_, live_;
     std::vector<std::unique_ptr<Label>> labels_;                // by design row
     std::array<std::unique_ptr<ScrollBar>, controlCount> bars_; // by design row
 };
@@ -88,26 +81,29 @@ private:
 // The page holds the window as windowMarkup wrote it at build time, after
 // Form_Load; the view takes over its elements, raises Form_Load itself and
 // shows what that gives, with the focus where the Tab order starts.
-Page::Page() : window_(byId("window")), live_(byId("announcement")), labels_(controlCount)
+Page::Page()
+    : window_(Object::byId("window")), live_(Object::byId("announcement")), labels_(controlCount)
 {
     for (int r = 0; r < controlCount; ++r)
         bind(r);
     apply(session_.load());
-    byId("needs").call<void>("remove");
-    document()["documentElement"]["classList"].call<void>("add", std::string("planner-ready"));
-    val::global("performance").call<void>("mark", std::string("planner-ready"));
-    bars_[row(tabOrder.front())]->element().call<void>("focus");
-    listen(document(), "keydown", [this](const val& event) { key(event); });
-    listen(val::global("window"), "resize", [this](const val&) {
+    Object::byId("needs").call("remove");
+    const Object document = Object::global("document"), window = Object::global("window");
+    document["documentElement"]["classList"].call("add", "planner-ready");
+    Object::global("performance").call("mark", "planner-ready");
+    bars_[row(tabOrder.front())]->element().call("focus");
+    listen(document, "keydown", [this](const Object& event) { key(event); });
+    listen(window, "resize", [this](const Object&) {
         for (const auto& bar : bars_)
             if (bar)
                 bar->relayout();
     });
     // Printing, from the browser's own command or from the button (which
     // asks for that command), prints the template of the dish shown now.
-    listen(val::global("window"), "beforeprint",
-           [this](const val&) { drawTemplate(byId("template"), session_.dishTemplate()); });
-    listen(byId("print"), "click", [](const val&) { val::global("window").call<void>("print"); });
+    listen(window, "beforeprint", [this](const Object&) {
+        drawTemplate(Object::byId("template"), session_.dishTemplate());
+    });
+    listen(Object::byId("print"), "click", [window](const Object&) { window.call("print"); });
     // The builder's forms once the window is ready, in a task of their own.
     emscripten_set_timeout(
         [](void* page) { entered([page] { static_cast<Page*>(page)->takeForms(); }); }, 0, this);
@@ -116,18 +112,18 @@ Page::Page() : window_(byId("window")), live_(byId("announcement")), labels_(con
 
 void Page::bind(int r)
 {
-    const val e = byId(elementId(r));
+    const Object e = Object::byId(elementId(r));
     switch (designTable()[r].kind) {
     case Kind::ScrollBar:
         bars_[r] = std::make_unique<ScrollBar>(
             r, e, [this, r](int value) { apply(session_.moved(Ctl(r), std::int16_t(value))); });
         break;
     case Kind::Button:
-        listen(e, "click", [this](const val&) { apply(session_.exitPressed()); });
+        listen(e, "click", [this](const Object&) { apply(session_.exitPressed()); });
         break;
     case Kind::Label:
         labels_[r].reset(new Label{e, e["firstChild"], e["lastChild"], std::nullopt, -1,
-                                   e.call<bool>("hasAttribute", std::string("aria-hidden"))});
+                                   e.callFlag("hasAttribute", "aria-hidden")});
         break;
     }
 }
@@ -138,20 +134,20 @@ void Page::show(int r)
 {
     Label& l = *labels_[r];
     if (const std::string& caption = session_.caption(r); caption != l.shown) {
-        l.caption.set("textContent", caption);
-        l.spoken.set("textContent", session_.spoken(r));
+        l.caption.setText("textContent", caption);
+        l.spoken.setText("textContent", session_.spoken(r));
         l.shown = caption;
     }
     const int height = toLogicalPixels(session_.heightTwips(r));
     if (designTable()[r].backColor && height != l.height) {
-        l.element["style"].call<void>("setProperty", std::string("--bar"), std::to_string(height));
+        l.element["style"].call("setProperty", "--bar", std::to_string(height));
         l.height = height;
     }
     if (const bool hidden = session_.hidden(r); hidden != l.hidden) {
         if (hidden)
-            l.element.call<void>("setAttribute", std::string("aria-hidden"), std::string("true"));
+            l.element.call("setAttribute", "aria-hidden", "true");
         else
-            l.element.call<void>("removeAttribute", std::string("aria-hidden"));
+            l.element.call("removeAttribute", "aria-hidden");
         l.hidden = hidden;
     }
 }
@@ -163,10 +159,10 @@ void Page::apply(const Update& u)
     for (const int r : u.rows)
         show(r);
     if (!u.error.empty())
-        val::global("console").call<void>("error", u.error);
+        consoleError(u.error);
     if (!u.announcement.empty()) {
-        live_.set("textContent", std::string());
-        live_.set("textContent", u.announcement);
+        live_.setText("textContent", "");
+        live_.setText("textContent", u.announcement);
     }
     if (u.formsBehind && !following_) { // the forms follow once the window is shown
         following_ = true;
@@ -209,21 +205,20 @@ void Page::applyForms(const FormChanges& changes)
 
 void Page::end()
 {
-    window_.call<void>("remove");
-    byId("ended").call<void>("removeAttribute", std::string("hidden"));
-    val::global("window").call<void>("close"); // where the browser lets a page close itself
+    window_.call("remove");
+    Object::byId("ended").call("removeAttribute", "hidden");
+    Object::global("window").call("close"); // where the browser lets a page close itself
 }
 
 // Alt and Exit's access key, by the key's place on the keyboard (its
 // code, "KeyX"), whatever letter the keyboard's layout gives it.
-void Page::key(const val& event)
+void Page::key(const Object& event)
 {
     static const std::string exitKey =
         std::string("Key") + accessKey(designTable()[row(Ctl::cmdExit)].caption).value();
-    const bool altOnly =
-        event["altKey"].as<bool>() && !event["ctrlKey"].as<bool>() && !event["metaKey"].as<bool>();
-    if (altOnly && event["code"].as<std::string>() == exitKey) {
-        event.call<void>("preventDefault");
+    const bool altOnly = event.flag("altKey") && !event.flag("ctrlKey") && !event.flag("metaKey");
+    if (altOnly && event.text("code") == exitKey) {
+        event.call("preventDefault");
         apply(session_.exitPressed());
     }
 }

@@ -7,11 +7,9 @@
 
 namespace planner::web {
 
-using emscripten::val;
-
-void drawTemplate(const val& into, const DishTemplate& t)
+void drawTemplate(const Object& into, const DishTemplate& t)
 {
-    into.call<void>("replaceChildren");
+    into.call("replaceChildren");
     for (std::size_t k = 0; k < t.sheets.size(); ++k) {
         SvgPainter painter(svgOf(into, sheetWidth, sheetHeight), "black",
                            "tile" + std::to_string(k + 1));

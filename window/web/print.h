@@ -8,13 +8,12 @@
 // sheet shows them, a page each, instead of the window.
 #pragma once
 
-#include <emscripten/val.h>
-
 #include "builder/dish_template.h"
+#include "window/web/dom.h"
 
 namespace planner::web {
 
 // Replaces what `into` holds with the template's sheets.
-void drawTemplate(const emscripten::val& into, const DishTemplate& t);
+void drawTemplate(const Object& into, const DishTemplate& t);
 
 } // namespace planner::web

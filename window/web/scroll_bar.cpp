@@ -11,28 +11,26 @@
 
 namespace planner::web {
 
-using emscripten::val;
-
 namespace {
 
 constexpr int firstRepeat = 400, nextRepeats = 50; // milliseconds
 
 } // namespace
 
-ScrollBar::ScrollBar(int row, val root, std::function<void(int)> moved)
+ScrollBar::ScrollBar(int row, Object root, std::function<void(int)> moved)
     : settings_(designTable()[row].scroll), value_(settings_.value), root_(std::move(root)),
       thumb_(root_["lastChild"]), moved_(std::move(moved))
 {
     for (const char* type : {"pointerdown", "pointermove", "pointerup", "pointercancel",
                              "lostpointercapture", "keydown"})
-        listen(root_, type, [this](const val& event) { handle(event); });
+        listen(root_, type, [this](const Object& event) { handle(event); });
     relayout();
 }
 
 void ScrollBar::relayout()
 {
-    geometry_ =
-        BarGeometry::of(settings_, root_["offsetHeight"].as<int>(), root_["offsetWidth"].as<int>());
+    geometry_ = BarGeometry::of(settings_, int(root_.number("offsetHeight")),
+                                int(root_.number("offsetWidth")));
     if (hold_ != Hold::Thumb)
         placeThumb(geometry_.thumbTop(settings_, value_));
     setPixels(thumb_, "height", geometry_.thumb);
@@ -44,9 +42,9 @@ ScrollBar::~ScrollBar()
         emscripten_clear_timeout(timer_);
 }
 
-void ScrollBar::handle(const val& event)
+void ScrollBar::handle(const Object& event)
 {
-    const std::string type = event["type"].as<std::string>();
+    const std::string type = event.text("type");
     if (type == "keydown")
         key(event);
     else if (type == "pointerdown")
@@ -59,19 +57,19 @@ void ScrollBar::handle(const val& event)
         release(); // pointerup, pointercancel, lostpointercapture
 }
 
-void ScrollBar::drag(const val& event)
+void ScrollBar::drag(const Object& event)
 {
     placeThumb(std::clamp(pointerY(event) - grabbed_, double(geometry_.arrow),
                           double(geometry_.arrow + geometry_.travel())));
 }
 
-void ScrollBar::press(const val& event)
+void ScrollBar::press(const Object& event)
 {
-    if (event["button"].as<int>() != 0 || hold_ != Hold::None)
+    if (event.number("button") != 0 || hold_ != Hold::None)
         return;
-    event.call<void>("preventDefault"); // no text selection, no page scrolling
-    root_.call<void>("focus");
-    root_.call<void>("setPointerCapture", event["pointerId"]);
+    event.call("preventDefault"); // no text selection, no page scrolling
+    root_.call("focus");
+    root_.call("setPointerCapture", event.number("pointerId"));
     // Which part is pressed, by where: a browser may move a finger's press
     // to a neighbouring element.
     pointer_ = pointerY(event);
@@ -101,16 +99,16 @@ void ScrollBar::release()
     hold_ = Hold::None;
     // A thumb let go where it was taken changes nothing: its place, whole
     // pixels, may stand for several values.
-    const double top = thumb_["offsetTop"].as<double>();
+    const double top = thumb_.number("offsetTop");
     if (was == Hold::Thumb && top != geometry_.thumbTop(settings_, value_)) {
         move(ScrollMove::Thumb, geometry_.valueAt(settings_, top));
         placeThumb(geometry_.thumbTop(settings_, value_)); // where the value puts it
     }
 }
 
-void ScrollBar::key(const val& event)
+void ScrollBar::key(const Object& event)
 {
-    const std::string k = event["key"].as<std::string>();
+    const std::string k = event.text("key");
     ScrollMove how;
     if (k == "ArrowUp" || k == "ArrowLeft")
         how = ScrollMove::LineUp;
@@ -126,9 +124,9 @@ void ScrollBar::key(const val& event)
         how = ScrollMove::Bottom;
     else
         return; // Tab, Enter, Escape and the rest are the page's
-    if (event["altKey"].as<bool>() || event["ctrlKey"].as<bool>() || event["metaKey"].as<bool>())
+    if (event.flag("altKey") || event.flag("ctrlKey") || event.flag("metaKey"))
         return;
-    event.call<void>("preventDefault"); // the page does not scroll
+    event.call("preventDefault"); // the page does not scroll
     move(how);
 }
 
@@ -138,7 +136,7 @@ void ScrollBar::move(ScrollMove how, int thumb)
     if (next == value_)
         return;
     value_ = next;
-    root_.call<void>("setAttribute", std::string("aria-valuenow"), std::to_string(value_));
+    root_.call("setAttribute", "aria-valuenow", std::to_string(value_));
     if (hold_ != Hold::Thumb)
         placeThumb(geometry_.thumbTop(settings_, value_));
     moved_(value_);
@@ -168,15 +166,14 @@ void ScrollBar::repeated()
     }
 }
 
-double ScrollBar::pointerY(const val& event) const
+double ScrollBar::pointerY(const Object& event) const
 {
-    const val box = root_.call<val>("getBoundingClientRect");
-    return event["clientY"].as<double>() - box["top"].as<double>();
+    return event.number("clientY") - root_.callObject("getBoundingClientRect").number("top");
 }
 
 void ScrollBar::placeThumb(double top)
 {
-    thumb_["style"].set("top", std::to_string(top) + "px");
+    setPixels(thumb_, "top", top);
 }
 
 } // namespace planner::web

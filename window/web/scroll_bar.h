@@ -15,13 +15,12 @@
 // arrangement the page shows it.
 #pragma once
 
-#include <emscripten/val.h>
-
 #include <functional>
 
 #include "window/design.h"
 #include "window/scrolling.h"
 #include "window/web/bar_geometry.h"
+#include "window/web/dom.h"
 
 namespace planner::web {
 
@@ -30,7 +29,7 @@ public:
     // The bar of design row `row` in `root`, an element as windowMarkup
     // gives it (its arrows, track and thumb, the thumb last), standing at
     // the design's value; moved is called with each new value.
-    ScrollBar(int row, emscripten::val root, std::function<void(int value)> moved);
+    ScrollBar(int row, Object root, std::function<void(int value)> moved);
     ~ScrollBar();
     ScrollBar(const ScrollBar&) = delete;
     ScrollBar& operator=(const ScrollBar&) = delete;
@@ -42,27 +41,27 @@ public:
     // setValue(24) on vsbDiam stands it at 24 and reports the move.
     void setValue(int value) { move(ScrollMove::Thumb, value); }
     // The bar, for the page to give it the focus.
-    const emscripten::val& element() const { return root_; }
+    const Object& element() const { return root_; }
 
 private:
     enum class Hold : unsigned char { None, Arrow, Track, Thumb };
 
-    void handle(const emscripten::val& event);
-    void press(const emscripten::val& event);
-    void drag(const emscripten::val& event);
+    void handle(const Object& event);
+    void press(const Object& event);
+    void drag(const Object& event);
     void release();
-    void key(const emscripten::val& event);
+    void key(const Object& event);
     void move(ScrollMove how, int thumb = 0);
     void repeat(int delay);
     void repeated();
     // The pointer's height in the bar, in CSS pixels from its top.
-    double pointerY(const emscripten::val& event) const;
+    double pointerY(const Object& event) const;
     void placeThumb(double top);
 
     const ScrollSettings& settings_;
     BarGeometry geometry_{};
     int value_;
-    emscripten::val root_, thumb_;
+    Object root_, thumb_;
     std::function<void(int)> moved_;
     Hold hold_ = Hold::None;
     ScrollMove holding_ = ScrollMove::LineUp; // what a held arrow or track repeats

@@ -3,6 +3,9 @@
 
 #include "window/web/svg.h"
 
+#include <array>
+#include <vector>
+
 #include "window/web/dom.h"
 #include "window/web/rules.h"
 
@@ -10,26 +13,23 @@ namespace planner::web {
 
 namespace {
 
-using emscripten::val;
-
 // A new SVG element, the last child of parent.
-val element(const val& parent, const char* tag)
+Object element(const Object& parent, const char* tag)
 {
-    val e = document().call<val>("createElementNS", val("http://www.w3.org/2000/svg"), val(tag));
-    parent.call<void>("appendChild", e);
+    Object e = Object::created(tag, true);
+    parent.append(e);
     return e;
 }
 
-// An attribute, its value a number or a text as JavaScript writes it.
-void set(const val& e, const char* name, const val& value)
+void set(const Object& e, const char* name, const std::string& value)
 {
-    e.call<void>("setAttribute", val(name), value);
+    e.call("setAttribute", name, value);
 }
 
-void box(const val& e, Point a, Point b)
+void box(const Object& e, Point a, Point b)
 {
-    set(e, "x", val(a.x)), set(e, "y", val(a.y));
-    set(e, "width", val(b.x - a.x)), set(e, "height", val(b.y - a.y));
+    e.setAttribute("x", a.x), e.setAttribute("y", a.y);
+    e.setAttribute("width", b.x - a.x), e.setAttribute("height", b.y - a.y);
 }
 
 const char* anchorOf(Shape::Anchor a)
@@ -49,46 +49,52 @@ const char* anchorOf(Shape::Anchor a)
 
 void SvgPainter::paint(const Shape& s)
 {
-    const val width(s.width / 72);
+    const double width = s.width / 72;
     if (s.kind == Shape::Kind::Text) {
-        val t = element(to_, "text");
-        set(t, "x", val(s.points.at(0).x)), set(t, "y", val(s.points.at(0).y));
-        set(t, "font-size", width), set(t, "text-anchor", val(anchorOf(s.anchor)));
-        set(t, "font-weight", val(s.bold ? "bold" : "normal"));
-        set(t, "font-family", val(cssFamily(Font::Print)));
-        set(t, "fill", val(ink_));
-        t.set("textContent", val(s.text));
+        const Object t = element(to_, "text");
+        t.setAttribute("x", s.points.at(0).x), t.setAttribute("y", s.points.at(0).y);
+        t.setAttribute("font-size", width), set(t, "text-anchor", anchorOf(s.anchor));
+        set(t, "font-weight", s.bold ? "bold" : "normal");
+        set(t, "font-family", cssFamily(Font::Print));
+        set(t, "fill", ink_);
+        t.setText("textContent", s.text);
         return;
     }
-    const val e = element(to_, s.kind == Shape::Kind::Line ? "polyline" : "rect");
-    set(e, "fill", val(s.shaded ? colour(shadeColour) : "none"));
-    set(e, "stroke", val(s.shaded ? "none" : ink_));
-    set(e, "stroke-width", width);
+    const Object e = element(to_, s.kind == Shape::Kind::Line ? "polyline" : "rect");
+    set(e, "fill", s.shaded ? colour(shadeColour) : "none");
+    set(e, "stroke", s.shaded ? "none" : ink_);
+    e.setAttribute("stroke-width", width);
     if (s.kind == Shape::Kind::Box)
         return box(e, s.points.at(0), s.points.at(1));
-    val points = val::array();
+    std::vector<double> xy;
+    xy.reserve(2 * s.points.size());
     for (const Point& p : s.points)
-        points.call<void>("push", val(p.x), val(p.y));
-    set(e, "points", points.call<val>("join", val(" ")));
+        xy.push_back(p.x), xy.push_back(p.y);
+    e.setNumbers("points", xy.data(), int(xy.size()));
     if (s.dashed)
-        set(e, "stroke-dasharray", val(std::to_string(dashLength) + " " + std::to_string(dashGap)));
+        e.setNumbers("stroke-dasharray", std::array{dashLength, dashGap}.data(), 2);
 }
 
 void SvgPainter::clip(Point topLeft, Point bottomRight)
 {
-    const val clipPath = element(svg_, "clipPath");
-    set(clipPath, "id", val(clipId_));
+    const Object clipPath = element(svg_, "clipPath");
+    set(clipPath, "id", clipId_);
     box(element(clipPath, "rect"), topLeft, bottomRight);
     to_ = element(svg_, "g");
-    set(to_, "clip-path", val("url(#" + clipId_ + ")"));
+    set(to_, "clip-path", "url(#" + clipId_ + ")");
 }
 
-val svgOf(const val& parent, double width, double height)
+void viewBox(const Object& svg, double width, double height)
 {
-    const val svg = element(parent, "svg");
-    set(svg, "width", val(std::to_string(width) + "in"));
-    set(svg, "height", val(std::to_string(height) + "in"));
-    set(svg, "viewBox", val("0 0 " + std::to_string(width) + " " + std::to_string(height)));
+    const std::array<double, 4> box{0, 0, width, height};
+    svg.setNumbers("viewBox", box.data(), int(box.size()));
+}
+
+Object svgOf(const Object& parent, double width, double height)
+{
+    const Object svg = element(parent, "svg");
+    svg.setAttribute("width", width, "in"), svg.setAttribute("height", height, "in");
+    viewBox(svg, width, height);
     return svg;
 }
 

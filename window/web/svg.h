@@ -8,11 +8,10 @@
 // (currentColor), forced colours included.
 #pragma once
 
-#include <emscripten/val.h>
-
 #include <string>
 
 #include "builder/shapes.h"
+#include "window/web/dom.h"
 
 namespace planner::web {
 
@@ -20,7 +19,7 @@ class SvgPainter : public Painter {
 public:
     // Into svg, each shape a child of it, in ink; its clip, where it has
     // one, by an id unique in the page.
-    SvgPainter(const emscripten::val& svg, std::string ink, std::string clipId = {})
+    SvgPainter(const Object& svg, std::string ink, std::string clipId = {})
         : svg_(svg), to_(svg), ink_(std::move(ink)), clipId_(std::move(clipId))
     {
     }
@@ -29,13 +28,16 @@ public:
     void unclip() override { to_ = svg_; }
 
 private:
-    emscripten::val svg_, to_; // to_: where shapes go, within a clip or not
+    Object svg_, to_; // to_: where shapes go, within a clip or not
     std::string ink_, clipId_;
 };
+
+// The viewBox of an SVG element: from 0, 0, width by height.
+void viewBox(const Object& svg, double width, double height);
 
 // An SVG element of a size in inches, its viewBox the same inches, the
 // last child of parent; the picture's size, where shown on the screen, is
 // the style sheet's.
-emscripten::val svgOf(const emscripten::val& parent, double width, double height);
+Object svgOf(const Object& parent, double width, double height);
 
 } // namespace planner::web
