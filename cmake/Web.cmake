@@ -2,14 +2,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # The browser build (Emscripten): the web view over the same core, linked
-# twice: for the served site, a script and its WebAssembly; for the zip
+# twice: for the served site, a script and its WebAssembly in two parts,
+# the window's and what only the builder's forms run; for the zip
 # that opens from the disk (file://, where browsers fetch no .wasm), one
 # script with the WebAssembly inside. The site around it and its zip; and
 # its tests (tests/web).
 add_library(planner_markup STATIC window/web/form_markup.cpp window/web/markup.cpp
   window/web/rules.cpp)
 target_link_libraries(planner_markup PUBLIC planner_core)
-add_library(planner_web STATIC window/web/dom.cpp window/web/form_view.cpp window/web/page.cpp
+add_library(planner_web STATIC window/web/dom.cpp window/web/form_view.cpp
+  window/web/forms_on_page.cpp window/web/page.cpp
   window/web/print.cpp window/web/scroll_bar.cpp window/web/svg.cpp)
 target_link_libraries(planner_web PUBLIC planner_markup)
 
@@ -17,17 +19,26 @@ target_link_libraries(planner_web PUBLIC planner_markup)
 set(node_options -sENVIRONMENT=node -sSINGLE_FILE=1 -sWASM_ASYNC_COMPILATION=0 -sEXIT_RUNTIME=1)
 
 # The served site: the script and its WebAssembly apart, so that the
-# browser compiles the module while it downloads it; no eval (the page's
-# policy forbids it, and allows WebAssembly's compile alone), no file
-# system.
+# browser compiles the module while it downloads it, and the module in two
+# parts, the window's and the builder's forms' (cmake/SplitModule.cmake,
+# window/web/deferred.js); no eval (the page's policy forbids it, and
+# allows WebAssembly's compile alone), no file system.
 set(site ${PROJECT_BINARY_DIR}/site)
-set(web_objects ${PROJECT_SOURCE_DIR}/window/web/objects.js)
+set(web_js ${PROJECT_SOURCE_DIR}/window/web/objects.js ${PROJECT_SOURCE_DIR}/window/web/deferred.js)
 set(web_link_options -sENVIRONMENT=web -sDYNAMIC_EXECUTION=0 -sMALLOC=emmalloc
-  -sFILESYSTEM=0 -sSUPPORT_LONGJMP=0 "-sINCOMING_MODULE_JS_API=[]" --pre-js ${web_objects})
+  -sFILESYSTEM=0 -sSUPPORT_LONGJMP=0 "SHELL:--pre-js ${PROJECT_SOURCE_DIR}/window/web/objects.js")
 add_executable(planner app/web_main.cpp)
 target_link_libraries(planner PRIVATE planner_web)
 set_target_properties(planner PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site})
-target_link_options(planner PRIVATE ${web_link_options})
+# The functions' names go to the splitting alone: the parts have none.
+target_link_options(planner PRIVATE ${web_link_options} -sSPLIT_MODULE=1 --profiling-funcs
+  "SHELL:--pre-js ${PROJECT_SOURCE_DIR}/window/web/deferred.js"
+  "-sINCOMING_MODULE_JS_API=[loadSplitModule,printErr]" -Wno-experimental)
+add_custom_command(TARGET planner POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/split
+  COMMAND ${CMAKE_COMMAND} -DORIGINAL=${site}/planner.wasm.orig -DPRIMARY=${site}/planner.wasm
+          -DDEFERRED=${site}/planner.deferred.wasm -DWORK=${PROJECT_BINARY_DIR}/split
+          -P ${PROJECT_SOURCE_DIR}/cmake/SplitModule.cmake VERBATIM)
 # The zip, opened from the disk, where browsers fetch no .wasm file: one
 # script with the WebAssembly inside, compiled at once (an asynchronous
 # compile of the embedded module would first try to fetch it).
@@ -37,8 +48,8 @@ target_link_libraries(planner_from_disk PRIVATE planner_web)
 set_target_properties(planner_from_disk PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${from_disk}
   OUTPUT_NAME planner)
 target_link_options(planner_from_disk PRIVATE ${web_link_options} -sSINGLE_FILE=1
-  -sWASM_ASYNC_COMPILATION=0)
-set_target_properties(planner planner_from_disk PROPERTIES LINK_DEPENDS ${web_objects})
+  -sWASM_ASYNC_COMPILATION=0 "-sINCOMING_MODULE_JS_API=[]")
+set_property(TARGET planner planner_from_disk PROPERTY LINK_DEPENDS ${web_js})
 
 # The page's policy: its own files only, no script but its own, no eval
 # but WebAssembly's, and no string into an HTML or script sink: only the
@@ -65,7 +76,7 @@ add_custom_command(OUTPUT ${site}/planner.css
 # The site's files, this list and nothing else: what the worker keeps for
 # offline use and what the zip holds (its script the one from the disk,
 # the WebAssembly inside), whatever else the folder may hold.
-set(site_files index.html planner.css planner.js planner.wasm)
+set(site_files index.html planner.css planner.js planner.wasm planner.deferred.wasm)
 foreach(file window/web/noscript.css window/web/manifest.webmanifest
     resources/planner-16.png resources/planner-32.png resources/planner-192.png
     resources/planner.svg resources/planner-maskable.svg)
@@ -76,7 +87,8 @@ foreach(file window/web/noscript.css window/web/manifest.webmanifest
   list(APPEND site_files ${name})
 endforeach()
 list(TRANSFORM site_files PREPEND ${site}/ OUTPUT_VARIABLE site_paths)
-list(REMOVE_ITEM site_paths ${site}/planner.js ${site}/planner.wasm) # the target's own output
+list(REMOVE_ITEM site_paths ${site}/planner.js ${site}/planner.wasm # the target's own output
+  ${site}/planner.deferred.wasm)
 
 # The service worker, last: it lists every other file and is named for them.
 add_custom_command(OUTPUT ${site}/sw.js
@@ -92,7 +104,7 @@ add_custom_command(OUTPUT ${site}/sw.js
 set(web_zip ${PROJECT_BINARY_DIR}/${PLANNER_ARTEFACT}-web.zip)
 set(zip_root ${PLANNER_ARTEFACT}-web)
 set(zip_files ${site_files})
-list(REMOVE_ITEM zip_files planner.wasm)
+list(REMOVE_ITEM zip_files planner.wasm planner.deferred.wasm)
 set(zip_copied ${zip_files} _headers)
 list(REMOVE_ITEM zip_copied planner.js)
 list(TRANSFORM zip_copied PREPEND ${site}/ OUTPUT_VARIABLE zip_paths)

@@ -36,7 +36,14 @@ std::string failureLine(std::string_view handler, std::exception_ptr error)
     return line;
 }
 
-Session::Session() : handlers_(model_, [this] { unloaded_ = true; }), forms_(windowFacts()) {}
+Session::Session() : handlers_(model_, [this] { unloaded_ = true; }), began_(windowFacts()) {}
+
+Forms& Session::built() const
+{
+    if (!forms_)
+        forms_ = std::make_unique<Forms>(began_);
+    return *forms_;
+}
 
 Update Session::run(Event e) noexcept
 {
@@ -139,7 +146,7 @@ FormChanges Session::followWindow()
     if (!formsBehind_)
         return {};
     formsBehind_ = false;
-    return forms_.windowChanged(windowFacts());
+    return built().windowChanged(windowFacts());
 }
 
 namespace {
@@ -156,20 +163,20 @@ FormChanges both(FormChanges first, FormChanges then)
 FormChanges Session::typed(int f, const form::Cell& c, std::string text)
 {
     FormChanges first = followWindow();
-    return both(std::move(first), forms_.typed(f, c, std::move(text)));
+    return both(std::move(first), built().typed(f, c, std::move(text)));
 }
 
 FormChanges Session::chose(int f, int item, int option)
 {
     FormChanges first = followWindow();
-    return both(std::move(first), forms_.chose(f, item, option));
+    return both(std::move(first), built().chose(f, item, option));
 }
 
 // A paste the form does not take leaves the forms as they were, behind
 // the window or not, for the platform's own paste.
 std::optional<FormChanges> Session::pasted(int f, const form::Cell& c, std::string_view text)
 {
-    std::optional<FormChanges> taken = forms_.pasted(f, c, text);
+    std::optional<FormChanges> taken = built().pasted(f, c, text);
     if (!taken)
         return std::nullopt;
     return both(std::move(*taken), followWindow());
@@ -178,7 +185,7 @@ std::optional<FormChanges> Session::pasted(int f, const form::Cell& c, std::stri
 FormChanges Session::pressed(int f, int item, std::optional<std::string_view> clipboard)
 {
     FormChanges first = followWindow();
-    return both(std::move(first), forms_.pressed(f, item, clipboard));
+    return both(std::move(first), built().pressed(f, item, clipboard));
 }
 
 std::array<std::pair<Ctl, std::int16_t>, 2> Session::barsFor(const BarSetting& s)

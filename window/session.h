@@ -20,6 +20,7 @@
 #include <array>
 #include <cstdint>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -107,8 +108,10 @@ public:
     // The builder's forms (builder/forms.h), which follow the window: what
     // each shows, and the actions on them, each answering with the update
     // of every form it changed (each first brings the forms up to the
-    // window, and says what that changed too).
-    const Forms& forms() const { return forms_; }
+    // window, and says what that changed too). They are made when first
+    // asked for, from the window as the session began, so that a window
+    // that shows no form runs none of their code.
+    const Forms& forms() const { return built(); }
     // The forms brought up to the window's figures; nothing where they are.
     FormChanges followWindow();
     FormChanges typed(int f, const form::Cell& c, std::string text);
@@ -124,10 +127,12 @@ public:
 private:
     Update run(Event e) noexcept;
     WindowFacts windowFacts() const;
+    Forms& built() const;
 
     ControlModel model_;
     PlannerHandlers handlers_;
-    Forms forms_;
+    WindowFacts began_;                    // what the forms are first made from
+    mutable std::unique_ptr<Forms> forms_; // none until asked for
     bool formsBehind_ = false;
     bool unloaded_ = false; // cmdExit_Click has unloaded the window
     bool ended_ = false;

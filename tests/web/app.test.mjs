@@ -66,9 +66,19 @@ test('installable; asks nothing of any other origin, stores nothing but its file
     const d = await drivers.chromium({ profile: mkdtempSync(join(tmpdir(), 'planner-profile-')) });
     const asked = [];
     d.page.on('request', r => asked.push(r.url()));
+    const earlier = run.server.requests.length;
     await open(d, run.server.url);
     await use(d);
     await workerReady(d.page);
+    const fetched = run.server.requests
+        .slice(earlier)
+        .filter(r => r !== '/sw.js') // which the browser checks anew
+        .map(r => (r === '/' ? '/index.html' : r));
+    assert.deepEqual(
+        fetched.filter((r, i) => fetched.indexOf(r) !== i),
+        [],
+        'nothing fetched twice',
+    );
     const cdp = await d.ctx.newCDPSession(d.page);
     assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
     assert.deepEqual((await cdp.send('Page.getAppManifest')).errors, []);

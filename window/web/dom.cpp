@@ -62,6 +62,10 @@ EM_JS(int, js_cloned, (int h), { return plannerHold(plannerObject(h).cloneNode(t
 EM_JS(void, js_listen, (int h, const char* type, void* listener), {
     plannerObject(h).addEventListener(UTF8ToString(type), event => _planner_event(listener, plannerHold(event)));
 });
+EM_JS(void, js_when_builder_ready, (void* listener), {
+    plannerLoadBuilder().then(() => _planner_event(listener, 0),
+                              reason => console.error("The builder's forms could not be loaded:", reason));
+});
 // The clipboard's text to reader, or 0 where there is none to read.
 EM_JS(int, js_read_clipboard, (void* reader), {
     const clipboard = navigator.clipboard;
@@ -262,6 +266,12 @@ void listen(const Object& target, const char* type, Listener f)
 {
     // The page keeps the listener as long as it lives, and so does this.
     js_listen(target.handle_, type, new Listener(std::move(f)));
+}
+
+void whenBuilderReady(std::function<void()> f)
+{
+    // The listener is kept for as long as the page lives: once is cheap.
+    js_when_builder_ready(new Listener([f = std::move(f)](const Object&) { f(); }));
 }
 
 void readClipboard(Reader f)

@@ -98,6 +98,12 @@ void entered(const std::function<void()>& f) noexcept;
 // is exported by name or read back from the page.
 void listen(const Object& target, const char* type, std::function<void(const Object& event)> f);
 
+// Calls f, through entered(), once the code that only the builder's forms
+// run is ready: at once where it is part of the module, else when its part
+// (window/web/deferred.js) has been fetched and compiled; never where that
+// fails, which the console says.
+void whenBuilderReady(std::function<void()> f);
+
 // The clipboard's text to f, through entered(), or none where the browser
 // has no clipboard to read or the user does not allow it.
 void readClipboard(std::function<void(std::optional<std::string> text)> f);

@@ -25,6 +25,10 @@ function plannerRelease(handle) {
     plannerFreeHandles.push(handle);
 }
 
+// The code that only the builder's forms run, ready: here part of the
+// module; deferred.js, where the build splits it off, loads it.
+var plannerLoadBuilder = () => Promise.resolve();
+
 // A text for C++ in two steps, so that the page needs none of the
 // module's allocator: its length in UTF-8 now, its bytes when C++ has
 // made room for them (plannerTakeText). None is "".

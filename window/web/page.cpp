@@ -15,7 +15,7 @@
 #include "window/metrics.h"
 #include "window/session.h"
 #include "window/web/dom.h"
-#include "window/web/form_view.h"
+#include "window/web/forms_on_page.h"
 #include "window/web/markup.h"
 #include "window/web/print.h"
 #include "window/web/scroll_bar.h"
@@ -55,14 +55,12 @@ public:
 private:
     void bind(int row);
     void apply(const Update& u);
-    void applyForms(const FormChanges& changes);
-    void takeForms();
     void show(int row);
     void key(const Object& event);
     void end();
 
-    // A label's two texts, the caption and its spoken form, and what the
-    // page shows now, so that a change writes only what differs.
+    // A label's two text nodes, its caption's and its spoken form's, and
+    // what the page shows now, so that a change writes only what differs.
     struct Label {
         Object element, caption, spoken;
         std::optional<std::string> shown; // none before the first show
@@ -71,7 +69,7 @@ private:
     };
 
     Session session_;
-    std::vector<std::unique_ptr<FormView>> forms_; // the builder's, below the window
+    std::unique_ptr<FormsOnPage> forms_; // the builder's, below the window, once ready
     bool following_ = false;
     Object window_, live_;
     std::vector<std::unique_ptr<Label>> labels_;                // by design row
@@ -104,10 +102,27 @@ Page::Page()
         drawTemplate(Object::byId("template"), session_.dishTemplate());
     });
     listen(Object::byId("print"), "click", [window](const Object&) { window.call("print"); });
-    // The builder's forms once the window is ready, in a task of their own.
-    emscripten_set_timeout(
-        [](void* page) { entered([page] { static_cast<Page*>(page)->takeForms(); }); }, 0, this);
-    keepOffline();
+    // The builder's forms once the window is ready and their code is; a
+    // setting moves the bars as a released thumb does. The worker comes
+    // after them, so that it keeps the files from the browser's cache:
+    // nothing is fetched twice.
+    whenBuilderReady([this] {
+        forms_ = FormsOnPage::made(session_, [this](const BarSetting& setting) {
+            for (const auto& [bar, value] : Session::barsFor(setting))
+                bars_[row(bar)]->setValue(value);
+        });
+        keepOffline();
+    });
+}
+
+// The text node of an element that holds one, made where it is empty: a
+// step rewrites the node's text, which the browser lays out again at about
+// half the cost of a new node.
+Object textIn(const Object& element)
+{
+    if (element["firstChild"].none())
+        element.call("append", std::string());
+    return element["firstChild"];
 }
 
 void Page::bind(int r)
@@ -122,8 +137,8 @@ void Page::bind(int r)
         listen(e, "click", [this](const Object&) { apply(session_.exitPressed()); });
         break;
     case Kind::Label:
-        labels_[r].reset(new Label{e, e["firstChild"], e["lastChild"], std::nullopt, -1,
-                                   e.callFlag("hasAttribute", "aria-hidden")});
+        labels_[r].reset(new Label{e, textIn(e["firstChild"]), textIn(e["lastChild"]), std::nullopt,
+                                   -1, e.callFlag("hasAttribute", "aria-hidden")});
         break;
     }
 }
@@ -134,8 +149,8 @@ void Page::show(int r)
 {
     Label& l = *labels_[r];
     if (const std::string& caption = session_.caption(r); caption != l.shown) {
-        l.caption.setText("textContent", caption);
-        l.spoken.setText("textContent", session_.spoken(r));
+        l.caption.setText("data", caption);
+        l.spoken.setText("data", session_.spoken(r));
         l.shown = caption;
     }
     const int height = toLogicalPixels(session_.heightTwips(r));
@@ -164,43 +179,22 @@ void Page::apply(const Update& u)
         live_.setText("textContent", "");
         live_.setText("textContent", u.announcement);
     }
-    if (u.formsBehind && !following_) { // the forms follow once the window is shown
+    // The forms follow once the window is shown, if they are on the page:
+    // else they take the window as it stands when they come.
+    if (u.formsBehind && !following_ && forms_) {
         following_ = true;
         emscripten_set_timeout(
             [](void* page) {
                 entered([page] {
                     auto* p = static_cast<Page*>(page);
                     p->following_ = false;
-                    p->applyForms(p->session_.followWindow());
+                    p->forms_->follow();
                 });
             },
             0, this);
     }
     if (u.close)
         end();
-}
-
-// Each form's view takes its section over, the forms brought up to the
-// window first (the build wrote them as the window loaded).
-void Page::takeForms()
-{
-    applyForms(session_.followWindow());
-    for (int f = 0; f < session_.forms().count(); ++f)
-        forms_.push_back(std::make_unique<FormView>(
-            session_, f, [this](const FormChanges& c) { applyForms(c); }));
-}
-
-// Each form's update to its view; a setting moves the bars as a released
-// thumb does.
-void Page::applyForms(const FormChanges& changes)
-{
-    for (const auto& [f, u] : changes) {
-        if (f < int(forms_.size()))
-            forms_[f]->apply(u);
-        if (u.setPlanner)
-            for (const auto& [bar, value] : Session::barsFor(*u.setPlanner))
-                bars_[row(bar)]->setValue(value);
-    }
 }
 
 void Page::end()
