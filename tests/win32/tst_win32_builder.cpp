@@ -374,6 +374,35 @@ TEST_CASE("the form scenarios")
     }
 }
 
+// Every caption, label, result and sentence of each form, as it opens
+// beside the planner, fits the control that shows it: nothing is cut off.
+TEST_CASE("each form's texts fit their controls")
+{
+    for (int f = 0; f < 2; ++f) {
+        Win32Driver d(f);
+        for (HWND h = GetWindow(d.form().hwnd(), GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+            wchar_t kind[16]{}, text[512]{};
+            GetClassNameW(h, kind, 16), GetWindowTextW(h, text, 512);
+            const LONG style = GetWindowLongW(h, GWL_STYLE);
+            const bool radio = (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+            if (!IsWindowVisible(h) || !*text || !(wcscmp(kind, L"Static") == 0 || radio))
+                continue;
+            RECT box{}, need{};
+            GetClientRect(h, &box);
+            need.right = radio ? 0 : box.right;
+            const HDC dc = GetDC(h);
+            const HGDIOBJ old = SelectObject(dc, HGDIOBJ(SendMessageW(h, WM_GETFONT, 0, 0)));
+            const bool oneLine = radio || (style & SS_CENTERIMAGE);
+            DrawTextW(dc, text, -1, &need,
+                      DT_CALCRECT | DT_NOPREFIX | (oneLine ? DT_SINGLELINE : DT_WORDBREAK));
+            SelectObject(dc, old), ReleaseDC(h, dc);
+            INFO(worked::text(h));
+            CHECK(need.right + (radio ? GetSystemMetrics(SM_CXMENUCHECK) : 0) <= box.right);
+            CHECK(need.bottom <= box.bottom);
+        }
+    }
+}
+
 // Moved to a monitor of twice the scaling, the form is laid out again
 // at twice the size, in a font twice as tall.
 TEST_CASE("a form moved to a monitor of another scaling")

@@ -152,7 +152,7 @@ void FormWindow::redraw(int i)
     if (b.problem)
         showProblems(i);
     for (std::size_t r = b.results.size(); r < s.results.size(); ++r)
-        b.results.emplace_back(make(L"STATIC", "", label), make(L"STATIC", "", label));
+        b.results.emplace_back(make(L"STATIC", "", words), make(L"STATIC", "", words));
     for (std::size_t r = 0; r < b.results.size(); ++r) {
         const bool shown = r < s.results.size();
         SetWindowTextW(b.results[r].first, widen(shown ? s.results[r].label : "").c_str());

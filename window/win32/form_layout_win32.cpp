@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "window/win32/controls_win32.h"
 #include "window/win32/form_built_win32.h"
@@ -168,20 +169,20 @@ int FormWindow::placeItem(int i, int y)
         return y + tall + (tall ? dluY(gap) : 0);
     }
     case form::Kind::Choice:
-        p.place(b.group, p.left, y, p.across, dluY(2 * line + gap));
-        for (std::size_t o = 0; o < b.options.size(); ++o)
-            p.place(b.options[o], p.left + dluX(margin + 120 * int(o)), y + dluY(line - gap),
-                    dluX(116), dluY(line));
-        return y + dluY(2 * line + 2 * gap);
+        return placeChoice(p, y);
     case form::Kind::List:
         p.place(b.words, p.left, y, dluX(40), dluY(line));
         p.place(b.list, p.left + dluX(44), y, dluX(100), dluY(8 * line));
         return y + dluY(line + gap);
-    case form::Kind::Field:
-        p.place(b.cells[0][0].first, p.left, y, dluX(labelWidth), dluY(line));
-        p.place(b.cells[0][0].second, p.left + dluX(labelWidth + gap), y, dluX(cellField),
-                dluY(line));
-        return p.problem(y + dluY(line + gap));
+    case form::Kind::Field: { // a long label wraps; a short one stands by the field's middle
+        const auto [label, edit] = b.cells[0][0];
+        const int wrapped = p.extent(label, dluX(labelWidth)).cy, oneLine = p.extent(label, 0).cy;
+        const int tall = std::max(wrapped, dluY(line));
+        const int top = wrapped > oneLine ? y : y + (dluY(line) - oneLine) / 2;
+        p.place(label, p.left, top, dluX(labelWidth), wrapped);
+        p.place(edit, p.left + dluX(labelWidth + gap), y, dluX(cellField), dluY(line));
+        return p.problem(y + tall + dluY(gap));
+    }
     case form::Kind::Rows:
         return placeRows(p, y);
     case form::Kind::Button:
@@ -229,18 +230,46 @@ int FormWindow::placeButton(const Placer& p, int i, int y)
     return y;
 }
 
+// The options side by side, each as wide as its caption and at least 116
+// units, where the group holds them so; else one under the other.
+int FormWindow::placeChoice(const Placer& p, int y)
+{
+    const int glyph = GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi_) + dluX(2 * gap);
+    std::vector<int> wide;
+    int across = 0;
+    for (const HWND o : p.b.options)
+        across +=
+            wide.emplace_back(std::max(int(p.extent(o, 0).cx) + glyph, dluX(116))) + dluX(gap);
+    const bool stacked = across > p.across - dluX(2 * margin);
+    int x = p.left + dluX(margin), top = y + dluY(line - gap);
+    for (std::size_t o = 0; o < p.b.options.size(); ++o) {
+        p.place(p.b.options[o], x, top, wide[o], dluY(line));
+        if (stacked)
+            top += dluY(line);
+        else
+            x += wide[o] + dluX(gap);
+    }
+    const int lines = stacked ? int(p.b.options.size()) : 1;
+    p.place(p.b.group, p.left, y, p.across, dluY((lines + 1) * line + gap));
+    return y + dluY((lines + 1) * line + 2 * gap);
+}
+
+// Each result's label and value side by side, either wrapping where long.
 int FormWindow::placeResults(const Placer& p, int y)
 {
-    const int valueLeft = p.left + dluX(resultLabel + gap);
+    const int valueLeft = p.left + dluX(resultLabel + gap),
+              valueWide = p.left + p.across - valueLeft;
     for (const auto& [l, v] : p.b.results) {
         const bool any = !textOf(l).empty();
+        const int tall = std::max({int(p.extent(l, dluX(resultLabel)).cy),
+                                   int(p.extent(v, valueWide).cy), dluY(line - 2)});
         for (const HWND h : {l, v})
             ShowWindow(h, any ? SW_SHOWNA : SW_HIDE);
-        SetWindowPos(l, nullptr, p.left, y - scroll_, dluX(resultLabel), dluY(line - 2),
+        SetWindowPos(l, nullptr, p.left, y - scroll_, dluX(resultLabel), tall,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        SetWindowPos(v, nullptr, valueLeft, y - scroll_, p.left + p.across - valueLeft,
-                     dluY(line - 2), SWP_NOZORDER | SWP_NOACTIVATE);
-        y += any ? dluY(line - 2) : 0;
+        SetWindowPos(v, nullptr, valueLeft, y - scroll_, valueWide, tall,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        y += any ? tall : 0;
     }
     return y + dluY(gap);
 }

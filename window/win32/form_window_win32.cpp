@@ -147,7 +147,9 @@ void FormWindow::build()
 HWND FormWindow::field(const form::Cell& c, HWND after)
 {
     const std::string& text = presenter().item(c.item).texts.at(std::max(c.row, 0)).at(c.column);
-    const HWND label = make(L"STATIC", presenter().label(c), SS_NOPREFIX | SS_CENTERIMAGE);
+    // A lone field's label may wrap; a row's stays on its line, by its field.
+    const HWND label =
+        make(L"STATIC", presenter().label(c), SS_NOPREFIX | (c.row < 0 ? 0 : SS_CENTERIMAGE));
     const HWND edit = make(L"EDIT", text, WS_TABSTOP | ES_AUTOHSCROLL);
     for (const HWND h : {label, edit}) // in the Tab order after `after`
         if (after)

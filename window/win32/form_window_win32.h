@@ -81,6 +81,7 @@ private:
     void hide(const Built& b);
     int placeItem(int i, int y);
     int placeRows(const Placer& p, int y);
+    int placeChoice(const Placer& p, int y);
     int placeButton(const Placer& p, int i, int y);
     int placeResults(const Placer& p, int y);
     int dluX(int n) const { return MulDiv(n, base_.cx, 4); }
