@@ -105,7 +105,7 @@ BENCHMARK(BM_check_round_100_points);
 void BM_feed_keystroke(benchmark::State& state)
 {
     planner::Forms forms({"2400", 10, 40, 10, 50, "24", "12", "0.5"});
-    const int feed = 1, can = planner::form::itemNamed(forms[feed].spec(), "can");
+    const int feed = 1, can = planner::form::itemNamed(forms[feed].outline(), "can");
     bool other = false;
     for (auto _ : state) {
         benchmark::DoNotOptimize(forms.typed(feed, {can}, other ? "3.6" : "3.5"));

@@ -61,8 +61,8 @@ void BM_check_keystroke(benchmark::State& state)
         },
         nullptr);
     window->show();
-    const int diameter = planner::form::itemNamed(session.forms()[0].spec(), "diameter"),
-              rows = planner::form::itemNamed(session.forms()[0].spec(), "rows");
+    const int diameter = planner::form::itemNamed(session.forms()[0].outline(), "diameter"),
+              rows = planner::form::itemNamed(session.forms()[0].outline(), "rows");
     auto* edit = static_cast<QLineEdit*>(window->widget({diameter}));
     QTest::keyClicks(edit, QStringLiteral("24"));
     QApplication::clipboard()->setText(

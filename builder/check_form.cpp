@@ -42,26 +42,27 @@ constexpr std::string_view howToMeasure[] = {
     "Measure the width across (the shorter way), the height along the long axis, and the "
     "greatest depth, square to a straight edge laid along the long axis from rim to rim."};
 
-const form::Spec spec{"check",
-                      checkTitle,
-                      {{Kind::Choice, "shape", "Shape", {"Round (prime focus)", "Offset"}},
-                       {Kind::List, "unit", "Unit", {"inches", "millimetres", "centimetres"}},
-                       {Kind::Text, "how", ""},
-                       {Kind::Field, "diameter", "Diameter, rim to rim"},
-                       {Kind::Rows, "rows", "Measurements", {"Position", "Depth"}},
-                       {Kind::Button, "add", "Add a row", {}, Action::AddRow},
-                       {Kind::Button, "paste", "Paste rows", {}, Action::PasteRows},
-                       {Kind::Button, "copy", "Copy rows", {}, Action::CopyRows},
-                       {Kind::Field, "width", "Width, across"},
-                       {Kind::Field, "height", "Height, along the long axis"},
-                       {Kind::Field, "depth", "Greatest depth"},
-                       {Kind::Heading, "heading", "What the measurements say"},
-                       {Kind::Results, "results", ""},
-                       {Kind::Picture, "picture", "The points measured against the fitted curve"},
-                       {Kind::Notes, "notes", ""},
-                       {Kind::Button, "set", "", {}, Action::SetPlanner}},
-                      7,    // every 4 inches across 24
-                      100}; // the most the check takes
+const form::Outline outline{
+    "check",
+    checkTitle,
+    {{Kind::Choice, "shape", "Shape", {"Round (prime focus)", "Offset"}},
+     {Kind::List, "unit", "Unit", {"inches", "millimetres", "centimetres"}},
+     {Kind::Text, "how", ""},
+     {Kind::Field, "diameter", "Diameter, rim to rim"},
+     {Kind::Rows, "rows", "Measurements", {"Position", "Depth"}},
+     {Kind::Button, "add", "Add a row", {}, Action::AddRow},
+     {Kind::Button, "paste", "Paste rows", {}, Action::PasteRows},
+     {Kind::Button, "copy", "Copy rows", {}, Action::CopyRows},
+     {Kind::Field, "width", "Width, across"},
+     {Kind::Field, "height", "Height, along the long axis"},
+     {Kind::Field, "depth", "Greatest depth"},
+     {Kind::Heading, "heading", "What the measurements say"},
+     {Kind::Results, "results", ""},
+     {Kind::Picture, "picture", "The points measured against the fitted curve"},
+     {Kind::Notes, "notes", ""},
+     {Kind::Button, "set", "", {}, Action::SetPlanner}},
+    7,    // every 4 inches across 24
+    100}; // the most the check takes
 
 // Where each field's problem shows: its item, with its row for a row's.
 form::Cell cellOf(const Problem& p)
@@ -86,7 +87,7 @@ form::Cell cellOf(const Problem& p)
 
 class CheckTool : public form::Tool {
 public:
-    const form::Spec& spec() const override { return planner::spec; }
+    const form::Outline& outline() const override { return planner::outline; }
     void evaluate(const form::Typed& typed, const form::Context& context,
                   form::Outcome& out) const override;
 };
@@ -138,20 +139,21 @@ std::string fieldLabel(Field f, int row)
 {
     switch (f) {
     case Field::Diameter:
-        return std::string(spec.items[at::Diameter].text);
+        return std::string(outline.items[at::Diameter].text);
     case Field::Position:
     case Field::Depth:
-        return cat({spec.items[at::Rows].options[f == Field::Depth], " ", std::to_string(row + 1)});
+        return cat(
+            {outline.items[at::Rows].options[f == Field::Depth], " ", std::to_string(row + 1)});
     case Field::Width:
-        return std::string(spec.items[at::Width].text);
+        return std::string(outline.items[at::Width].text);
     case Field::Height:
-        return std::string(spec.items[at::Height].text);
+        return std::string(outline.items[at::Height].text);
     case Field::OffsetDepth:
-        return std::string(spec.items[at::OffsetDepth].text);
+        return std::string(outline.items[at::OffsetDepth].text);
     case Field::Rows:
         break;
     }
-    return std::string(spec.items[at::Rows].text);
+    return std::string(outline.items[at::Rows].text);
 }
 
 std::string settingWords(const BarSetting& s)

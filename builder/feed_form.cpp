@@ -40,7 +40,7 @@ enum : int {
 };
 } // namespace at
 
-const form::Spec spec{
+const form::Outline outline{
     "feed",
     feedTitle,
     {{Kind::Choice, "dish", "The dish", {"As the planner shows it", "As checked"}},
@@ -106,7 +106,7 @@ std::optional<double> read(const form::Typed& t, int item, double mm, form::Outc
     if (x && *x <= 0)
         why = says(Says::NotAboveZero);
     if (!why.empty()) {
-        out.items[item].problems[0][0] = cat({spec.items[item].text, ": ", why});
+        out.items[item].problems[0][0] = cat({outline.items[item].text, ": ", why});
         return std::nullopt;
     }
     return *x * (mm > 0 ? mm : 1);
@@ -129,7 +129,7 @@ void readFeed(const form::Typed& t, Setup& s, form::Outcome& out)
 {
     const double mm = designOf(s.unit).mm;
     const auto wrong = [&](int item, const std::string& why) {
-        out.items[item].problems[0][0] = cat({spec.items[item].text, ": ", why});
+        out.items[item].problems[0][0] = cat({outline.items[item].text, ": ", why});
     };
     if (s.can) {
         if (const auto d = read(t, at::Can, mm, out)) {
@@ -169,7 +169,7 @@ void readFeed(const form::Typed& t, Setup& s, form::Outcome& out)
 
 class FeedTool : public form::Tool {
 public:
-    const form::Spec& spec() const override { return planner::spec; }
+    const form::Outline& outline() const override { return planner::outline; }
     void evaluate(const form::Typed& t, const form::Context& c, form::Outcome& out) const override;
 };
 

@@ -57,7 +57,8 @@ struct Item {
     Action action = Action::Press;         // a Button's
 };
 
-struct Spec {
+// A form's outline: what it is called and its items in reading order.
+struct Outline {
     std::string_view id;    // "check": its section, and the start of its elements' ids
     std::string_view title; // its window's title and its section's heading
     std::vector<Item> items;
@@ -141,14 +142,14 @@ struct Outcome {
 class Tool {
 public:
     virtual ~Tool() = default;
-    virtual const Spec& spec() const = 0;
+    virtual const Outline& outline() const = 0;
     // Fills out (whose items hold the typed texts and choices already)
     // from what is typed, in the context given. Nothing escapes.
     virtual void evaluate(const Typed& typed, const Context& context, Outcome& out) const = 0;
 };
 
 // The index of the item with this id. Example: in the dish check,
-// itemNamed(spec, "unit") is 1.
-int itemNamed(const Spec& spec, std::string_view id);
+// itemNamed(outline, "unit") is 1.
+int itemNamed(const Outline& outline, std::string_view id);
 
 } // namespace planner::form

@@ -10,10 +10,10 @@
 
 namespace planner::form {
 
-int itemNamed(const Spec& spec, std::string_view id)
+int itemNamed(const Outline& outline, std::string_view id)
 {
-    for (std::size_t i = 0; i < spec.items.size(); ++i)
-        if (spec.items[i].id == id)
+    for (std::size_t i = 0; i < outline.items.size(); ++i)
+        if (outline.items[i].id == id)
             return int(i);
     return -1;
 }
@@ -40,7 +40,7 @@ Outcome blank(const Typed& typed)
 
 Presenter::Presenter(const Tool& tool, const Context& context) : tool_(tool), context_(context)
 {
-    const Spec& s = spec();
+    const Outline& s = outline();
     typed_.texts.resize(s.items.size());
     typed_.chosen.assign(s.items.size(), 0);
     for (std::size_t i = 0; i < s.items.size(); ++i) {
@@ -55,7 +55,7 @@ Presenter::Presenter(const Tool& tool, const Context& context) : tool_(tool), co
 
 std::string Presenter::label(const Cell& c) const
 {
-    const Item& item = spec().items.at(c.item);
+    const Item& item = outline().items.at(c.item);
     if (item.kind != Kind::Rows)
         return std::string(item.text);
     return cat({item.options.at(c.column), " ", std::to_string(c.row + 1)});
@@ -63,7 +63,7 @@ std::string Presenter::label(const Cell& c) const
 
 int Presenter::rowsItem() const
 {
-    const auto& items = spec().items;
+    const auto& items = outline().items;
     return int(std::find_if(items.begin(), items.end(),
                             [](const Item& i) { return i.kind == Kind::Rows; }) -
                items.begin());
@@ -101,7 +101,7 @@ Update Presenter::typed(const Cell& c, std::string text)
 
 Update Presenter::chose(int item, int option)
 {
-    const int options = int(spec().items.at(item).options.size());
+    const int options = int(outline().items.at(item).options.size());
     typed_.chosen.at(item) = std::clamp(option, 0, options - 1);
     refused_.clear();
     return again({}, true);
@@ -109,7 +109,7 @@ Update Presenter::chose(int item, int option)
 
 std::optional<Update> Presenter::pasted(const Cell& c, std::string_view text)
 {
-    if (spec().items.at(c.item).kind != Kind::Rows || !holdsRows(text))
+    if (outline().items.at(c.item).kind != Kind::Rows || !holdsRows(text))
         return std::nullopt;
     return paste(c, text);
 }
@@ -118,8 +118,8 @@ std::optional<Update> Presenter::pasted(const Cell& c, std::string_view text)
 Update Presenter::paste(const Cell& at, std::string_view text)
 {
     auto& rows = typed_.texts.at(at.item);
-    const int from = std::max(at.row, 0), columns = int(spec().items[at.item].options.size());
-    PastedRows p = pastedRows(text, columns, spec().mostRows - from);
+    const int from = std::max(at.row, 0), columns = int(outline().items[at.item].options.size());
+    PastedRows p = pastedRows(text, columns, outline().mostRows - from);
     if (p.problem.empty() && p.rows.empty())
         p.problem = "the clipboard holds no figures: copy the rows first, then paste them.";
     refused_ = p.problem.empty() ? "" : cat({"Measurements: ", p.problem});
@@ -139,11 +139,11 @@ Update Presenter::addRow(int item)
 {
     auto& rows = typed_.texts.at(item);
     Update u;
-    if (int(rows.size()) >= spec().mostRows) {
-        u.tell = cat({"The form takes ", std::to_string(spec().mostRows), " rows at most."});
+    if (int(rows.size()) >= outline().mostRows) {
+        u.tell = cat({"The form takes ", std::to_string(outline().mostRows), " rows at most."});
         return u;
     }
-    rows.emplace_back(spec().items[item].options.size());
+    rows.emplace_back(outline().items[item].options.size());
     u.focus = Cell{item, int(rows.size()) - 1, 0};
     return again(std::move(u), false);
 }
@@ -151,7 +151,7 @@ Update Presenter::addRow(int item)
 Update Presenter::pressed(int item, std::optional<std::string_view> clipboard)
 {
     Update u;
-    switch (spec().items.at(item).action) {
+    switch (outline().items.at(item).action) {
     case Action::AddRow:
         return addRow(rowsItem());
     case Action::PasteRows:

@@ -4,7 +4,7 @@
 // The one presenter of every builder's form: it holds what the user typed
 // and chose, takes each action a user makes on the form, asks the tool
 // what the form then shows, and answers with an update that names what
-// changed. A view builds the form from its spec, applies the updates by
+// changed. A view builds the form from its outline, applies the updates by
 // asking here what each changed item shows, and passes actions back.
 //
 // Example, the dish check with the window at 2400 MHz: typed({diameter},
@@ -27,7 +27,7 @@ public:
     // The form of tool, as the user first sees it, in context.
     Presenter(const Tool& tool, const Context& context);
 
-    const Spec& spec() const { return tool_.spec(); }
+    const Outline& outline() const { return tool_.outline(); }
     const ItemState& item(int i) const { return now_.items.at(i); }
     int rows(int item) const { return int(typed_.texts.at(item).size()); }
     // A field's name for readers; a row's with its number from 1. Example:

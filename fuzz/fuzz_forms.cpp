@@ -88,19 +88,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                               {1, (data[0] >> 6) & 1}, {1, data[0] >> 7}};
     int picked = 0;
     for (int f = 0; f < forms.count(); ++f) {
-        const form::Spec& spec = forms[f].spec();
-        for (int i = 0; i < int(spec.items.size()); ++i) {
-            const form::Kind k = spec.items[i].kind;
+        const form::Outline& outline = forms[f].outline();
+        for (int i = 0; i < int(outline.items.size()); ++i) {
+            const form::Kind k = outline.items[i].kind;
             if ((k == form::Kind::Choice || k == form::Kind::List) && picked < 6)
                 forms.chose(f, i, choices[picked++][1]);
             else if (k == form::Kind::Field)
                 forms.typed(f, {i}, line(rest));
         }
     }
-    forms.pasted(0, {form::itemNamed(forms[0].spec(), "rows"), 0, 0}, rest); // must not throw
+    forms.pasted(0, {form::itemNamed(forms[0].outline(), "rows"), 0, 0}, rest); // must not throw
     for (int f = 0; f < forms.count(); ++f) {
         bool problem = false;
-        for (int i = 0; i < int(forms[f].spec().items.size()); ++i) {
+        for (int i = 0; i < int(forms[f].outline().items.size()); ++i) {
             const form::ItemState& s = forms[f].item(i);
             figuresSound(s);
             if (!s.shown) // a problem the rows keep of a refused paste is none of the check's
@@ -109,12 +109,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 for (const std::string& p : row)
                     problem = problem || !p.empty();
         }
-        const form::ItemState& results = forms[f].item(form::itemNamed(forms[f].spec(), "results"));
+        const form::ItemState& results =
+            forms[f].item(form::itemNamed(forms[f].outline(), "results"));
         require(f != 0 || !problem || results.results.empty());
         dishSound(forms[f].found());
         (void)forms[f].said();
     }
-    const auto set = forms.pressed(0, form::itemNamed(forms[0].spec(), "set"));
+    const auto set = forms.pressed(0, form::itemNamed(forms[0].outline(), "set"));
     for (const auto& [f, u] : set)
         require(!u.setPlanner || (u.setPlanner->diameter >= 10 && u.setPlanner->diameter <= 40 &&
                                   u.setPlanner->depth >= 10 && u.setPlanner->depth <= 50));

@@ -137,13 +137,13 @@ inline std::vector<planner::form::Cell> fieldsAndButtons(const planner::form::Pr
 {
     using planner::form::Kind;
     std::vector<planner::form::Cell> order;
-    for (int i = 0; i < int(p.spec().items.size()); ++i) {
-        const Kind k = p.spec().items[i].kind;
+    for (int i = 0; i < int(p.outline().items.size()); ++i) {
+        const Kind k = p.outline().items[i].kind;
         if (shownOnly && !p.item(i).shown)
             continue;
         if (k == Kind::Rows)
             for (int r = 0; r < p.rows(i); ++r)
-                for (int c = 0; c < int(p.spec().items[i].options.size()); ++c)
+                for (int c = 0; c < int(p.outline().items[i].options.size()); ++c)
                     order.push_back({i, r, c});
         else if (k == Kind::Field || k == Kind::Button)
             order.push_back({i});
@@ -152,17 +152,17 @@ inline std::vector<planner::form::Cell> fieldsAndButtons(const planner::form::Pr
 }
 
 // A target as a step names it: "rows 7 1", "add".
-inline std::string targetName(const planner::form::Spec& spec, const planner::form::Cell& c)
+inline std::string targetName(const planner::form::Outline& outline, const planner::form::Cell& c)
 {
-    const std::string item(spec.items.at(c.item).id);
+    const std::string item(outline.items.at(c.item).id);
     return c.row < 0 ? item : item + " " + std::to_string(c.row) + " " + std::to_string(c.column);
 }
 
 // A target's field or item: "rows 7 1", "diameter"; {-1} for none.
-inline planner::form::Cell cellOf(const planner::form::Spec& spec, std::string_view target)
+inline planner::form::Cell cellOf(const planner::form::Outline& outline, std::string_view target)
 {
     const auto blank = target.find(' ');
-    planner::form::Cell c{planner::form::itemNamed(spec, target.substr(0, blank))};
+    planner::form::Cell c{planner::form::itemNamed(outline, target.substr(0, blank))};
     if (blank != std::string_view::npos) {
         const std::string rest(target.substr(blank + 1));
         c.row = std::stoi(rest), c.column = std::stoi(rest.substr(rest.find(' ')));
@@ -181,15 +181,16 @@ inline std::string_view targetOf(std::string_view key)
 }
 
 // Each step in turn, and what must then show; failures name the step.
-inline void runScenario(FormDriver& driver, const Scenario& s, const planner::form::Spec& spec)
+inline void runScenario(FormDriver& driver, const Scenario& s,
+                        const planner::form::Outline& outline)
 {
     for (std::size_t i = 0; i < s.steps.size(); ++i) {
         const Step& step = s.steps[i];
         INFO(s.name, ", step ", i + 1, ": ", step.action, " ", step.target);
-        driver.act(step, cellOf(spec, step.target));
+        driver.act(step, cellOf(outline, step.target));
         for (const auto& pair : step.expect) { // no binding: doctest's lambdas take none
             [[maybe_unused]] const std::string_view key = pair.first, expected = pair.second;
-            const std::string seen = driver.look(key, cellOf(spec, targetOf(key)));
+            const std::string seen = driver.look(key, cellOf(outline, targetOf(key)));
             CHECK_MESSAGE((expected.empty() ? seen.empty() : seen.starts_with(expected)), key, ": ",
                           seen);
         }

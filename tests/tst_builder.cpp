@@ -32,7 +32,7 @@ const form::Presenter& check(const Session& s)
 
 int item(const Session& s, std::string_view id)
 {
-    return form::itemNamed(check(s).spec(), id);
+    return form::itemNamed(check(s).outline(), id);
 }
 
 // Every problem the form shows, in its order: by the lone fields, by the
@@ -40,7 +40,7 @@ int item(const Session& s, std::string_view id)
 std::vector<std::string> problemsOf(const form::Presenter& p)
 {
     std::vector<std::string> all;
-    for (int i = 0; i < int(p.spec().items.size()); ++i) {
+    for (int i = 0; i < int(p.outline().items.size()); ++i) {
         for (const auto& row : p.item(i).problems)
             for (const std::string& sentence : row)
                 if (!sentence.empty())
@@ -71,7 +71,7 @@ void at2400(Session& s)
 class PresenterDriver : public worked::FormDriver {
 public:
     explicit PresenterDriver(int form) : form_(form) { at2400(s_); }
-    const form::Spec& spec() const { return s_.forms()[form_].spec(); }
+    const form::Outline& outline() const { return s_.forms()[form_].outline(); }
 
     void act(const worked::Step& step, const form::Cell& at) override
     {
@@ -133,16 +133,16 @@ std::string PresenterDriver::look(std::string_view key, const form::Cell& at)
     const form::Presenter& p = s_.forms()[form_];
     const std::string k(key.substr(0, key.find(' ')));
     if (k == "results")
-        return resultsOf(p, form::itemNamed(spec(), "results"));
+        return resultsOf(p, form::itemNamed(outline(), "results"));
     if (k == "result") {
-        for (const Result& r : p.item(form::itemNamed(spec(), "results")).results)
+        for (const Result& r : p.item(form::itemNamed(outline(), "results")).results)
             if (r.label == key.substr(7))
                 return r.value;
         return {};
     }
     const form::ItemState* item = at.item >= 0 ? &p.item(at.item) : nullptr;
     if (k == "problem")
-        return at.row < 0 && spec().items[at.item].kind == form::Kind::Rows
+        return at.row < 0 && outline().items[at.item].kind == form::Kind::Rows
                    ? item->problem
                    : item->problems.at(std::max(at.row, 0)).at(at.column);
     if (k == "text")
@@ -156,7 +156,7 @@ std::string PresenterDriver::look(std::string_view key, const form::Cell& at)
     if (k == "name")
         return p.label(at);
     if (k == "focus")
-        return worked::targetName(spec(), focus_);
+        return worked::targetName(outline(), focus_);
     if (k == "clipboard")
         return clipboard_;
     if (k == "said")
@@ -164,7 +164,7 @@ std::string PresenterDriver::look(std::string_view key, const form::Cell& at)
     if (k == "window")
         return s_.caption(row(Ctl::lblDiam)) + " " + s_.caption(row(Ctl::lblDepth));
     REQUIRE(k == "picture");
-    const auto& shapes = p.item(form::itemNamed(spec(), "picture")).picture.shapes;
+    const auto& shapes = p.item(form::itemNamed(outline(), "picture")).picture.shapes;
     return std::to_string(std::count_if(shapes.begin(), shapes.end(),
                                         [](const Shape& s) { return s.kind == Shape::Kind::Box; }));
 }
@@ -257,7 +257,7 @@ TEST_CASE("the feed follows the dish checked and the window")
     s.pasted(checkForm, {item(s, "rows"), 0, 0}, worked::perturbed);
     const int feedForm = 1;
     const form::Presenter& feed = s.forms()[feedForm];
-    const auto at = [&](std::string_view id) { return form::itemNamed(feed.spec(), id); };
+    const auto at = [&](std::string_view id) { return form::itemNamed(feed.outline(), id); };
     s.chose(feedForm, at("dish"), 1);
     s.chose(feedForm, at("unit"), 1);
     s.typed(feedForm, {at("can")}, "85");
@@ -284,8 +284,8 @@ TEST_CASE("the feed follows the dish checked and the window")
 TEST_CASE("a tool that throws")
 {
     struct Failing : form::Tool {
-        form::Spec s{"failing", "Failing", {{form::Kind::Results, "results", "", {}}}, 0, 0};
-        const form::Spec& spec() const override { return s; }
+        form::Outline s{"failing", "Failing", {{form::Kind::Results, "results", "", {}}}, 0, 0};
+        const form::Outline& outline() const override { return s; }
         void evaluate(const form::Typed&, const form::Context&, form::Outcome& out) const override
         {
             out.items[0].results = {{"half", "worked"}};
@@ -351,7 +351,7 @@ TEST_CASE("the form scenarios, through the presenter")
 {
     for (const worked::Scenario& sc : worked::scenarios) {
         PresenterDriver d(sc.form);
-        worked::runScenario(d, sc, d.spec());
+        worked::runScenario(d, sc, d.outline());
     }
 }
 

@@ -274,7 +274,7 @@ public:
         REQUIRE((form_ && form_->isVisible()));
         QApplication::setActiveWindow(form_);
     }
-    const planner::form::Spec& spec() const { return presenter().spec(); }
+    const planner::form::Outline& outline() const { return presenter().outline(); }
 
     void act(const worked::Step& step, const planner::form::Cell& at) override
     {
@@ -328,7 +328,7 @@ private:
     const planner::form::Presenter& presenter() const;
     void choose(int item, int option)
     {
-        if (spec().items[item].kind == planner::form::Kind::Choice)
+        if (outline().items[item].kind == planner::form::Kind::Choice)
             return QTest::mouseClick(form_->option(item, option), Qt::LeftButton, {}, {4, 4});
         QWidget* list = form_->widget({item});
         list->setFocus();
@@ -353,7 +353,7 @@ std::string QtDriver::focused() const
 {
     for (const planner::form::Cell& c : worked::fieldsAndButtons(presenter()))
         if (form_->widget(c) == QApplication::focusWidget())
-            return worked::targetName(spec(), c);
+            return worked::targetName(outline(), c);
     return "elsewhere";
 }
 
@@ -361,7 +361,7 @@ std::string QtDriver::focused() const
 // each of its boxes, ink, not the window's background.
 int QtDriver::inked() const
 {
-    const int item = planner::form::itemNamed(spec(), "picture");
+    const int item = planner::form::itemNamed(outline(), "picture");
     auto* label = static_cast<planner::PictureLabel*>(form_->box(item));
     QApplication::processEvents(); // laid out, as the user sees it
     const QImage image = label->grab().toImage();
@@ -394,7 +394,7 @@ std::string QtDriver::look(std::string_view key, const planner::form::Cell& at)
     }
     if (k == "problem") {
         const QString shown = form_->problemShown(at);
-        if (spec().items[at.item].kind == planner::form::Kind::Field || at.row >= 0)
+        if (outline().items[at.item].kind == planner::form::Kind::Field || at.row >= 0)
             CHECK_EQ(form_->widget(at)->accessibleDescription(), shown);
         return shown.toStdString();
     }
@@ -405,7 +405,7 @@ std::string QtDriver::look(std::string_view key, const planner::form::Cell& at)
     if (k == "caption")
         return static_cast<QPushButton*>(form_->widget(at))->text().toStdString();
     if (k == "chosen") {
-        if (spec().items[at.item].kind == planner::form::Kind::List)
+        if (outline().items[at.item].kind == planner::form::Kind::List)
             return std::to_string(static_cast<QComboBox*>(form_->widget(at))->currentIndex());
         for (int o = 0;; ++o)
             if (static_cast<QRadioButton*>(form_->option(at.item, o))->isChecked())
@@ -431,7 +431,7 @@ TEST_CASE("the form scenarios")
     for (const worked::Scenario& sc : worked::scenarios) {
         Window win;
         QtDriver d(win, sc.form);
-        worked::runScenario(d, sc, d.spec());
+        worked::runScenario(d, sc, d.outline());
     }
 }
 

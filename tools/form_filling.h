@@ -16,11 +16,11 @@
 inline bool fillForm(planner::Session& session, int f, int n, char** args)
 {
     using namespace planner;
-    const form::Spec& spec = session.forms()[f].spec();
+    const form::Outline& outline = session.forms()[f].outline();
     for (int i = 0; i < n; ++i) {
         const std::string arg = args[i];
         const auto equals = arg.find('=');
-        const int item = form::itemNamed(spec, arg.substr(0, equals));
+        const int item = form::itemNamed(outline, arg.substr(0, equals));
         if (equals == std::string::npos || item < 0) {
             std::fprintf(stderr, "no field %s in form %d\n", arg.c_str(), f);
             return false;
@@ -29,7 +29,7 @@ inline bool fillForm(planner::Session& session, int f, int n, char** args)
         for (const auto& [escape, c] : {std::pair{"\\n", '\n'}, {"\\t", '\t'}})
             for (auto at = text.find(escape); at != std::string::npos; at = text.find(escape, at))
                 text.replace(at, 2, 1, c);
-        const form::Kind kind = spec.items[item].kind;
+        const form::Kind kind = outline.items[item].kind;
         if (kind == form::Kind::Rows)
             session.pasted(f, {item, 0, 0}, text);
         else if (kind == form::Kind::Choice || kind == form::Kind::List)

@@ -27,14 +27,14 @@ try {
     await reach(d, server.url, state, 'keys');
     await d.run(() => document.activeElement.blur());
     if (form !== undefined) {
-        const spec = tables.forms[form];
+        const outline = tables.forms[form];
         await d.run(
-            ([spec, fills]) => {
+            ([outline, fills]) => {
                 for (const fill of fills) {
                     const [item, text] = [fill.slice(0, fill.indexOf('=')), fill.slice(fill.indexOf('=') + 1)];
                     const value = text.replaceAll('\\n', '\n').replaceAll('\\t', '\t');
-                    const e = document.getElementById(`${spec.id}-${item}${item === 'rows' ? '-0-0' : ''}`);
-                    const option = document.getElementById(`${spec.id}-${item}-${value}`);
+                    const e = document.getElementById(`${outline.id}-${item}${item === 'rows' ? '-0-0' : ''}`);
+                    const option = document.getElementById(`${outline.id}-${item}-${value}`);
                     if (option) option.click();
                     else if (e.tagName === 'SELECT') {
                         e.selectedIndex = Number(value);
@@ -51,10 +51,10 @@ try {
                     }
                 }
             },
-            spec,
+            outline,
             fills.map(String),
         );
-        await d.page.locator(`#${spec.id}`).screenshot({ path: out });
+        await d.page.locator(`#${outline.id}`).screenshot({ path: out });
     } else {
         // On a phone, the page as it shows but for the builder's forms below.
         await d.run(() => document.querySelectorAll('.form').forEach(f => (f.hidden = true)));

@@ -67,11 +67,11 @@ int main()
         all["spots"].push_back(json::array({name, x, y, width, height}));
     planner::Session session;
     for (int f = 0; f < session.forms().count(); ++f) {
-        const planner::form::Spec& spec = session.forms()[f].spec();
+        const planner::form::Outline& outline = session.forms()[f].outline();
         json items = json::array();
-        for (const planner::form::Item& item : spec.items)
+        for (const planner::form::Item& item : outline.items)
             items.push_back({{"id", item.id}, {"kind", int(item.kind)}});
-        all["forms"].push_back({{"id", spec.id}, {"items", items}});
+        all["forms"].push_back({{"id", outline.id}, {"items", items}});
     }
     for (const worked::Scenario& sc : worked::scenarios) {
         json steps = json::array();

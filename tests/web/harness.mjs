@@ -306,10 +306,10 @@ async function drag(driver, bar, target, byTouch) {
 // each key answered from what the page shows and tells readers. pixels(),
 // where given, is a PNG of the page, for the picture's points.
 export async function runScenario(d, sc, paste, pixels) {
-    const spec = tables.forms[sc.form],
+    const outline = tables.forms[sc.form],
         id = target => {
             const [item, ...cell] = target.split(' ');
-            return [spec.id, item, ...cell].join('-');
+            return [outline.id, item, ...cell].join('-');
         };
     for (const [i, step] of sc.steps.entries()) {
         const where = `${sc.name}, step ${i + 1}: ${step.action} ${step.target}`;
@@ -342,7 +342,7 @@ export async function runScenario(d, sc, paste, pixels) {
             await paste(id(step.target), step.text, step.action === 'paste by keys');
         // "reopen": the page's forms have no window to close
         for (const [key, expected] of step.expect) {
-            const seen = await lookAt(d, spec, key, id, pixels);
+            const seen = await lookAt(d, outline, key, id, pixels);
             assert.ok(expected ? seen.startsWith(expected) : seen === '', `${where}: ${key}: ${seen}`);
         }
     }
@@ -351,7 +351,7 @@ export async function runScenario(d, sc, paste, pixels) {
 // What the page shows for a scenario's key (as tests/form_scenarios.h has
 // them); a field's problem is what its description gives readers, and
 // must show by it too.
-async function lookAt(d, spec, key, id, pixels) {
+async function lookAt(d, outline, key, id, pixels) {
     const [word, ...rest] = key.split(' '),
         target = rest.join(' ');
     if (word === 'said') await new Promise(done => setTimeout(done, 1300));
@@ -390,7 +390,7 @@ async function lookAt(d, spec, key, id, pixels) {
         word,
         target,
         target && id(target),
-        spec.id,
+        outline.id,
         [idOf('lblDiam'), idOf('lblDepth')],
     );
 }

@@ -200,7 +200,7 @@ public:
         form_ = win_.w.formWindow(f_);
         REQUIRE((form_ && IsWindowVisible(form_->hwnd())));
     }
-    const planner::form::Spec& spec() const { return presenter().spec(); }
+    const planner::form::Outline& outline() const { return presenter().outline(); }
     planner::win32::FormWindow& form() { return *form_; }
     Window& window() { return win_; }
 
@@ -245,7 +245,7 @@ void Win32Driver::act(const worked::Step& step, const planner::form::Cell& at)
     }
     const bool choice = a == "choose";
     const int option = choice ? std::stoi(string(step.text)) : 0;
-    if (choice && spec().items[at.item].kind == planner::form::Kind::Choice) {
+    if (choice && outline().items[at.item].kind == planner::form::Kind::Choice) {
         SendMessageW(form_->option(at.item, option), BM_CLICK, 0, 0);
         return void(win_.w.handleWaiting());
     }
@@ -292,7 +292,7 @@ string Win32Driver::focused() const
 {
     for (const planner::form::Cell& c : worked::fieldsAndButtons(presenter()))
         if (form_->control(c) == GetFocus())
-            return worked::targetName(spec(), c);
+            return worked::targetName(outline(), c);
     return "elsewhere";
 }
 
@@ -300,7 +300,7 @@ string Win32Driver::focused() const
 // edge of each of its boxes, ink, not the face.
 int Win32Driver::inked() const
 {
-    const int item = planner::form::itemNamed(spec(), "picture");
+    const int item = planner::form::itemNamed(outline(), "picture");
     const HWND picture = form_->box(item);
     RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     const HDC dc = GetDC(picture);
@@ -333,7 +333,7 @@ string Win32Driver::look(std::string_view key, const planner::form::Cell& at)
     }
     if (k == "problem") {
         const string shown = form_->problemShown(at);
-        if (spec().items[at.item].kind == planner::form::Kind::Field || at.row >= 0)
+        if (outline().items[at.item].kind == planner::form::Kind::Field || at.row >= 0)
             CHECK_EQ(Reader(form_->control(at)).description(), shown);
         return shown;
     }
@@ -344,7 +344,7 @@ string Win32Driver::look(std::string_view key, const planner::form::Cell& at)
     if (k == "caption")
         return text(form_->control(at));
     if (k == "chosen") {
-        if (spec().items[at.item].kind == planner::form::Kind::List)
+        if (outline().items[at.item].kind == planner::form::Kind::List)
             return to_string(SendMessageW(form_->control(at), CB_GETCURSEL, 0, 0));
         for (int o = 0;; ++o)
             if (SendMessageW(form_->option(at.item, o), BM_GETCHECK, 0, 0) == BST_CHECKED)
@@ -370,7 +370,7 @@ TEST_CASE("the form scenarios")
 {
     for (const worked::Scenario& sc : worked::scenarios) {
         Win32Driver d(sc.form);
-        worked::runScenario(d, sc, d.spec());
+        worked::runScenario(d, sc, d.outline());
     }
 }
 
@@ -408,7 +408,7 @@ TEST_CASE("each form's texts fit their controls")
 TEST_CASE("a form moved to a monitor of another scaling")
 {
     Win32Driver d(0);
-    const HWND diameter = d.form().control({planner::form::itemNamed(d.spec(), "diameter")});
+    const HWND diameter = d.form().control({planner::form::itemNamed(d.outline(), "diameter")});
     const auto height = [&] {
         RECT r{};
         GetWindowRect(diameter, &r);

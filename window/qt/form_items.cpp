@@ -22,7 +22,7 @@ namespace planner {
 
 void FormWindow::buildItem(int i, QVBoxLayout* column, QLayout*& buttons)
 {
-    const form::Item& item = presenter().spec().items[i];
+    const form::Item& item = presenter().outline().items[i];
     Built& b = built_[i];
     QWidget* page = column->parentWidget();
     if (item.kind != form::Kind::Button)
@@ -149,7 +149,7 @@ QWidget* FormWindow::field(const form::Cell& c, QWidget* parent)
 void FormWindow::addRows(int item)
 {
     Built& b = built_[item];
-    const int columns = int(presenter().spec().items[item].options.size());
+    const int columns = int(presenter().outline().items[item].options.size());
     for (int r = int(b.edits.size()); r < presenter().rows(item); ++r) {
         QWidget* number = new QLabel(QString::number(r + 1), b.box);
         b.grid->addWidget(number, r + 1, 0);
@@ -194,7 +194,7 @@ QString FormWindow::resultsShown() const
 {
     QString all;
     for (std::size_t i = 0; i < built_.size(); ++i) {
-        if (presenter().spec().items[i].kind != form::Kind::Results)
+        if (presenter().outline().items[i].kind != form::Kind::Results)
             continue;
         const QGridLayout* grid = built_[i].grid;
         for (int r = 0; r < grid->rowCount(); ++r)

@@ -29,7 +29,7 @@ FormWindow::FormWindow(Session& session, int f, std::function<void(const FormCha
     : QWidget(planner, Qt::Window), session_(session), form_(f), host_(std::move(host))
 {
     readers_ = new ScreenReaders(this, session); // the window is a frame with a notification
-    setWindowTitle(qs(presenter().spec().title));
+    setWindowTitle(qs(presenter().outline().title));
     pause_ = new QTimer(this);
     pause_->setSingleShot(true);
     pause_->setInterval(form::pauseMs);
@@ -46,7 +46,7 @@ void FormWindow::build()
     auto* scroll = new QScrollArea(this);
     auto* page = new QWidget(scroll);
     auto* column = new QVBoxLayout(page);
-    built_.resize(presenter().spec().items.size());
+    built_.resize(presenter().outline().items.size());
     QLayout* buttons = nullptr;
     for (int i = 0; i < int(built_.size()); ++i)
         buildItem(i, column, buttons);
@@ -104,7 +104,7 @@ void FormWindow::apply(const form::Update& u)
 void FormWindow::redraw(int i)
 {
     const form::ItemState& s = presenter().item(i);
-    const form::Item& item = presenter().spec().items[i];
+    const form::Item& item = presenter().outline().items[i];
     Built& b = built_[i];
     b.box->setVisible(s.shown);
     if (b.words && item.kind != form::Kind::Heading)

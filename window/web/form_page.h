@@ -18,10 +18,10 @@
 
 namespace planner::web {
 
-std::string idOf(const form::Spec& spec, int item);
-std::string idOf(const form::Spec& spec, const form::Cell& c);
+std::string idOf(const form::Outline& outline, int item);
+std::string idOf(const form::Outline& outline, const form::Cell& c);
 // A field's sentence; the Rows' own, with no row, for the rows as a whole.
-std::string problemIdOf(const form::Spec& spec, const form::Cell& c);
+std::string problemIdOf(const form::Outline& outline, const form::Cell& c);
 
 // The section's inner markup for the form as p has it now.
 std::string formMarkup(const form::Presenter& p);

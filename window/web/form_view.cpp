@@ -46,14 +46,14 @@ struct FormView::Shown {
 
 FormView::FormView(Session& session, int f, std::function<void(const FormChanges&)> host)
     : session_(session), form_(f), host_(std::move(host)),
-      said_(Object::byId(std::string(session.forms()[f].spec().id) + "-said"))
+      said_(Object::byId(std::string(session.forms()[f].outline().id) + "-said"))
 {
-    items_.resize(presenter().spec().items.size());
+    items_.resize(presenter().outline().items.size());
     for (int i = 0; i < int(items_.size()); ++i)
         bind(i);
     for (int i = 0; i < int(items_.size()); ++i)
         redraw(i);
-    removeAttribute(Object::byId(std::string(presenter().spec().id)), "inert"); // the user's now
+    removeAttribute(Object::byId(std::string(presenter().outline().id)), "inert"); // the user's now
 }
 
 FormView::~FormView()
@@ -65,10 +65,10 @@ FormView::~FormView()
 // An item's elements as the build wrote them, and what the user does there.
 void FormView::bind(int i)
 {
-    const form::Spec& spec = presenter().spec();
-    const form::Item& item = spec.items[i];
+    const form::Outline& outline = presenter().outline();
+    const form::Item& item = outline.items[i];
     Shown& s = items_[i];
-    const std::string name = idOf(spec, i);
+    const std::string name = idOf(outline, i);
     s.box = Object::byId(name + "-item");
     // What the build wrote may be behind the presenter: the first redraw
     // writes every part again.
@@ -82,7 +82,7 @@ void FormView::bind(int i)
         break;
     case form::Kind::Choice:
         for (int o = 0; o < int(item.options.size()); ++o) {
-            s.options.push_back(Object::byId(idOf(spec, {i, -1, o})));
+            s.options.push_back(Object::byId(idOf(outline, {i, -1, o})));
             listen(s.options.back(), "change",
                    [this, i, o](const Object&) { host_(session_.chose(form_, i, o)); });
         }
@@ -95,16 +95,16 @@ void FormView::bind(int i)
         break;
     case form::Kind::Field:
         s.fields = {{Object::byId(name)}};
-        s.problems = Object::byId(problemIdOf(spec, {i}));
+        s.problems = Object::byId(problemIdOf(outline, {i}));
         bindField({i}, s.fields[0][0]);
         break;
     case form::Kind::Rows:
         s.table = Object::byId(name);
-        s.problems = Object::byId(problemIdOf(spec, {i}));
+        s.problems = Object::byId(problemIdOf(outline, {i}));
         for (int r = 0; r < presenter().rows(i); ++r) {
             s.fields.emplace_back();
             for (int c = 0; c < int(item.options.size()); ++c)
-                s.fields[r].push_back(Object::byId(idOf(spec, {i, r, c}))),
+                s.fields[r].push_back(Object::byId(idOf(outline, {i, r, c}))),
                     bindField({i, r, c}, s.fields[r][c]);
         }
         break;
@@ -152,7 +152,7 @@ void FormView::pasted(const form::Cell& c, const Object& event, const char* data
 // browser may ask the user to allow, or refuse.
 void FormView::pressed(int i)
 {
-    if (presenter().spec().items[i].action != form::Action::PasteRows)
+    if (presenter().outline().items[i].action != form::Action::PasteRows)
         return host_(session_.pressed(form_, i));
     readClipboard([this, i](std::optional<std::string> text) {
         host_(session_.pressed(form_, i, std::move(text)));
@@ -163,9 +163,9 @@ void FormView::pressed(int i)
 // number, ids and names its own.
 void FormView::addRows(int i)
 {
-    const form::Spec& spec = presenter().spec();
+    const form::Outline& outline = presenter().outline();
     Shown& s = items_[i];
-    const Object model = Object::byId(idOf(spec, i) + "-row")["content"]["firstElementChild"];
+    const Object model = Object::byId(idOf(outline, i) + "-row")["content"]["firstElementChild"];
     for (int r = int(s.fields.size()); r < presenter().rows(i); ++r) {
         const Object row = model.cloned();
         row["firstElementChild"].setText("textContent", std::to_string(r + 1));
@@ -175,7 +175,7 @@ void FormView::addRows(int i)
         s.problemShown.emplace_back(count);
         for (int c = 0; c < count; ++c) {
             const Object input = inputs[c];
-            input.setText("id", idOf(spec, {i, r, c}));
+            input.setText("id", idOf(outline, {i, r, c}));
             setAttribute(input, "aria-label", presenter().label({i, r, c}));
             s.fields[r].push_back(input);
             bindField({i, r, c}, input);
@@ -186,7 +186,7 @@ void FormView::addRows(int i)
 
 void FormView::apply(const form::Update& u)
 {
-    const form::Spec& spec = presenter().spec();
+    const form::Outline& outline = presenter().outline();
     for (const form::Cell& c : u.rewritten) {
         addRows(c.item);
         items_[c.item]
@@ -197,7 +197,7 @@ void FormView::apply(const form::Update& u)
     for (const int i : u.changed)
         redraw(i);
     if (u.focus)
-        Object::byId(idOf(spec, *u.focus)).call("focus");
+        Object::byId(idOf(outline, *u.focus)).call("focus");
     if (!u.clipboard.empty())
         writeClipboard(u.clipboard);
     if (!u.tell.empty())
@@ -215,7 +215,8 @@ void FormView::redraw(int i)
         s.box.setFlag("hidden", !now.shown);
     if (!s.words.none() && now.words != s.last.words)
         s.words.setText("textContent", now.words);
-    if (!s.button.none() && presenter().spec().items[i].text.empty() && now.words != s.last.words)
+    if (!s.button.none() && presenter().outline().items[i].text.empty() &&
+        now.words != s.last.words)
         s.button.setText("textContent", now.words);
     if (!s.options.empty())
         s.options.at(now.chosen).setFlag("checked", true);
@@ -245,7 +246,7 @@ void FormView::redraw(int i)
 // invalid and described by its sentence, and unmarked with the fault gone.
 void FormView::showProblems(int i)
 {
-    const form::Spec& spec = presenter().spec();
+    const form::Outline& outline = presenter().outline();
     const form::ItemState& now = presenter().item(i);
     Shown& s = items_[i];
     s.problemShown.resize(s.fields.size());
@@ -262,7 +263,7 @@ void FormView::showProblems(int i)
                 any = true;
                 const Object line = rows ? make("p", sentence) : s.problems;
                 line.setText("textContent", sentence);
-                line.setText("id", problemIdOf(spec, cell));
+                line.setText("id", problemIdOf(outline, cell));
                 if (rows)
                     s.problems.append(line);
             }
@@ -273,7 +274,7 @@ void FormView::showProblems(int i)
                 removeAttribute(field, "aria-invalid"), removeAttribute(field, "aria-describedby");
             } else {
                 setAttribute(field, "aria-invalid", "true");
-                setAttribute(field, "aria-describedby", problemIdOf(spec, cell));
+                setAttribute(field, "aria-describedby", problemIdOf(outline, cell));
             }
             s.problemShown[r][c] = sentence;
         }
@@ -282,7 +283,7 @@ void FormView::showProblems(int i)
         s.problems.append(make("p", now.problem)), any = true;
     if (rows)
         now.problem.empty() ? removeAttribute(s.table, "aria-describedby")
-                            : setAttribute(s.table, "aria-describedby", problemIdOf(spec, {i}));
+                            : setAttribute(s.table, "aria-describedby", problemIdOf(outline, {i}));
     s.problems.setFlag("hidden", !any);
 }
 

@@ -68,8 +68,9 @@ int main(int argc, char** argv)
         rt::replaceAll(text, "{{title}}", planner::web::escaped(planner::windowTitle));
         std::string forms;
         for (int f = 0; f < session.forms().count(); ++f)
-            forms += "<section class=\"form\" id=\"" + std::string(session.forms()[f].spec().id) +
-                     "\" inert>" + planner::web::formMarkup(session.forms()[f]) + "</section>\n";
+            forms += "<section class=\"form\" id=\"" +
+                     std::string(session.forms()[f].outline().id) + "\" inert>" +
+                     planner::web::formMarkup(session.forms()[f]) + "</section>\n";
         rt::replaceAll(text, "<div id=\"forms\"></div>", forms);
     }
     std::ofstream out(argv[3]);

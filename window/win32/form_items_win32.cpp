@@ -65,7 +65,7 @@ void registerPicture(HINSTANCE instance)
 // An item's controls, in the form's order, which is the Tab order.
 void FormWindow::buildItem(int i)
 {
-    const form::Item& item = presenter().spec().items[i];
+    const form::Item& item = presenter().outline().items[i];
     Built& b = built_[i];
     switch (item.kind) {
     case form::Kind::Heading:
@@ -137,7 +137,7 @@ std::string FormWindow::description(HWND control) const
 void FormWindow::redraw(int i)
 {
     const form::ItemState& s = presenter().item(i);
-    const form::Item& item = presenter().spec().items[i];
+    const form::Item& item = presenter().outline().items[i];
     Built& b = built_[i];
     if (b.words && (item.kind == form::Kind::Text || item.kind == form::Kind::Notes))
         SetWindowTextW(b.words, widen(s.words).c_str());

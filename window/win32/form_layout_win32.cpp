@@ -47,7 +47,7 @@ void FormWindow::setFonts(UINT dpi)
     for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     for (std::size_t i = 0; i < built_.size(); ++i)
-        if (presenter().spec().items[i].kind == form::Kind::Heading)
+        if (presenter().outline().items[i].kind == form::Kind::Heading)
             SendMessageW(built_[i].words, WM_SETFONT, reinterpret_cast<WPARAM>(bold), FALSE);
     for (const HFONT f : {font_, bold_})
         if (f)
@@ -158,7 +158,7 @@ int FormWindow::placeItem(int i, int y)
     if (!s.shown)
         return hide(b), y;
     const Placer p{*this, s, b, dluX(margin), dluX(width)};
-    switch (presenter().spec().items[i].kind) {
+    switch (presenter().outline().items[i].kind) {
     case form::Kind::Heading:
         p.place(b.words, p.left, y, p.across, dluY(line));
         return y + dluY(line);

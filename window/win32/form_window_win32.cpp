@@ -91,7 +91,7 @@ bool FormWindow::show(HWND planner)
         RegisterClassExW(&wc); // fails harmlessly once registered
         registerPicture(instance);
         dpi_ = GetDpiForWindow(planner);
-        CreateWindowExW(0, className, widen(presenter().spec().title).c_str(), frameStyle,
+        CreateWindowExW(0, className, widen(presenter().outline().title).c_str(), frameStyle,
                         CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, planner, nullptr, instance, this);
         if (!hwnd_)
             return false;
@@ -134,7 +134,7 @@ void FormWindow::build()
     readers_ = std::make_unique<ScreenReaders>(
         session_, [this](HWND h) { return description(h); },
         [this](HWND h) { return cellOf_.count(h) || !GetDlgCtrlID(h) ? 0L : ROLE_SYSTEM_GRAPHIC; });
-    built_.resize(presenter().spec().items.size());
+    built_.resize(presenter().outline().items.size());
     for (int i = 0; i < int(built_.size()); ++i)
         buildItem(i);
     for (int i = 0; i < int(built_.size()); ++i)
@@ -169,7 +169,7 @@ HWND FormWindow::field(const form::Cell& c, HWND after)
 void FormWindow::addRows(int item)
 {
     Built& b = built_[item];
-    const int columns = int(presenter().spec().items[item].options.size());
+    const int columns = int(presenter().outline().items[item].options.size());
     for (int r = int(b.cells.size()); r < presenter().rows(item); ++r) {
         HWND after = r > 0 ? b.cells[r - 1].back().second : nullptr;
         for (int c = 0; c < columns; ++c)
@@ -230,7 +230,7 @@ void FormWindow::onCommand(HWND from, int code)
     if (applying_ || at == cellOf_.end())
         return;
     const form::Cell c = at->second;
-    const form::Item& item = presenter().spec().items[c.item];
+    const form::Item& item = presenter().outline().items[c.item];
     if (code == EN_CHANGE)
         act(session_.typed(form_, c, textOf(from)));
     else if (code == CBN_SELCHANGE)
