@@ -310,16 +310,21 @@ std::optional<double> typedFigure(const std::string& text, double mm, std::strin
     return std::nullopt;
 }
 
+// Each mark, wherever it stands and however often, by its figure, in one
+// pass: a figure's own text is never read for marks.
 std::string says(Says s, std::initializer_list<std::string_view> figures)
 {
-    std::string words(bound(s).words);
-    int n = 0;
-    for (const std::string_view f : figures) {
-        const std::string mark = "%" + std::to_string(++n);
-        if (const auto at = words.find(mark); at != std::string::npos)
-            words.replace(at, mark.size(), f);
+    const std::string_view words = bound(s).words;
+    std::string out;
+    for (std::size_t at = 0; at < words.size(); ++at) {
+        const char mark = at + 1 < words.size() && words[at] == '%' ? words[at + 1] : '\0';
+        const std::size_t n = mark >= '1' && mark <= '9' ? std::size_t(mark - '1') : figures.size();
+        if (n < figures.size())
+            out += figures.begin()[n], ++at;
+        else
+            out += words[at];
     }
-    return words;
+    return out;
 }
 
 DishCheck checkDish(const DishInput& in, const WindowFacts& window)

@@ -106,7 +106,7 @@ inline const std::vector<Scenario> scenarios = {
         {"type", "can", "85", {{"result Guide wavelength", "245.82 mm (9.678 in)"},
                                {"result Probe from the closed end", "61.45 mm (2.419 in)"}, {"picture", "2"},
                                {"said", "A dish 254 mm (10 in) across"}}},
-        {"type", "can", "70", {{"problem can", "Can's inner diameter: narrower than 73.21 mm (2.882 in), where TE11 is cut off"},
+        {"type", "can", "70", {{"problem can", "Can's inner diameter: narrower than 73.21 mm (2.882 in), where TE11 is cut off at 2400 MHz: no wave leaves the can. Cans from 73.21 mm (2.882 in) to 95.62 mm (3.765 in) work."},
                                {"result Guide wavelength", ""}}},
         {"type", "can", "100", {{"problem can", "Can's inner diameter: wide enough for TM01 as well, which propagates from 95.62 mm"}}},
         {"choose", "kind", "1", {{"shown can", "no"}, {"shown beamwidth", "yes"}, {"problem beamwidth", ""}}},
